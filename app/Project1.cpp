@@ -1,0 +1,26 @@
+// Starts the application: the seven screens are created once, the menu is shown, and the
+// event loop runs until a QUITTER ends it.
+#include "app/picture.h"
+#include "app/screens.h"
+#include "app/ui/qt_platform.h"
+#include "app/Unit1.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("KALMORIS"));
+  QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+  QApplication::setWindowIcon(QIcon(kalmoris::kalmorisPicture(64)));
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  kalmoris::QtPlatform platform;
+  kalmoris::installPlatform(&platform);
+  kalmoris::createScreens();
+  kalmoris::Form1->show();
+  const int status = QApplication::exec();
+  kalmoris::destroyScreens();
+  kalmoris::installPlatform(nullptr);
+  return status;
+}

@@ -1,0 +1,43 @@
+#include "app/screens.h"
+
+#include "amortization/Unit7.h"
+#include "app/Unit1.h"
+#include "calculators/Unit3.h"
+#include "calculators/Unit4.h"
+#include "calculators/Unit5.h"
+#include "calculators/Unit6.h"
+#include "dossier/Unit2.h"
+
+namespace kalmoris {
+
+void createScreens() {
+  Form1 = new TForm1;
+  setMenuWindow(Form1);
+  Form2 = new TForm2;
+  Form3 = new TForm3;
+  Form4 = new TForm4;
+  Form5 = new TForm5;
+  Form6 = new TForm6;
+  Form7 = new TForm7;
+}
+
+namespace {
+template <typename Form>
+void destroy(Form*& form) {
+  delete form;
+  form = nullptr;
+}
+}  // namespace
+
+void destroyScreens() {
+  destroy(Form7);
+  destroy(Form6);
+  destroy(Form5);
+  destroy(Form4);
+  destroy(Form3);
+  destroy(Form2);
+  setMenuWindow(nullptr);
+  destroy(Form1);
+}
+
+}  // namespace kalmoris

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <utility>
+
+// Every event handler of a screen runs through runHandler: a failure raised inside it ends
+// the handler where it happened (what it wrote before stays) and shows the application's
+// error box; no exception ever reaches Qt's event loop.
+namespace kalmoris {
+
+void reportCurrentException(QWidget* screen) noexcept;
+
+template <typename Body>
+void runHandler(QWidget* screen, Body&& body) noexcept {
+  try {
+    std::forward<Body>(body)();
+  } catch (...) {
+    reportCurrentException(screen);
+  }
+}
+
+template <typename Screen>
+void onClick(QAbstractButton* button, Screen* screen, void (Screen::*handler)()) {
+  QObject::connect(button, &QAbstractButton::clicked, screen,
+                   [screen, handler] { runHandler(screen, [&] { (screen->*handler)(); }); });
+}
+
+template <typename Screen>
+void onTriggered(QAction* action, Screen* screen, void (Screen::*handler)()) {
+  QObject::connect(action, &QAction::triggered, screen,
+                   [screen, handler] { runHandler(screen, [&] { (screen->*handler)(); }); });
+}
+
+// Runs on every change of the field's text, typed or written by the program.
+template <typename Screen>
+void onChange(QLineEdit* field, Screen* screen, void (Screen::*handler)()) {
+  QObject::connect(field, &QLineEdit::textChanged, screen,
+                   [screen, handler] { runHandler(screen, [&] { (screen->*handler)(); }); });
+}
+
+// Runs when Enter is pressed in the field.
+template <typename Screen>
+void onEnter(QLineEdit* field, Screen* screen, void (Screen::*handler)()) {
+  QObject::connect(field, &QLineEdit::returnPressed, screen,
+                   [screen, handler] { runHandler(screen, [&] { (screen->*handler)(); }); });
+}
+
+}  // namespace kalmoris

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+namespace kalmoris {
+
+// A top-level screen of the application. Screens are created once at start-up and live until
+// the application ends; leaving one for the menu keeps it open, as it was, behind the menu.
+class Screen : public QWidget {
+  Q_OBJECT
+
+ public:
+  Screen(const char* objectName, const QString& title, QSize size);
+
+  // Shows the screen at (left, top) and brings it to the front.
+  void showAt(int left, int top);
+
+ protected:
+  // RETOUR MENU: the menu comes to the front; this screen stays open behind it.
+  void showMenu();
+  // QUITTER: the application ends at once, without a question and without saving.
+  void quitApplication();
+};
+
+// The menu window brought to the front by every screen's RETOUR MENU.
+void setMenuWindow(QWidget* menu);
+
+}  // namespace kalmoris
