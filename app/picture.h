@@ -4,7 +4,8 @@
 
 namespace kalmoris {
 
-// The program's small picture: a coin marked with a percent sign, drawn at the given size.
+// The program's picture (a coin marked with a percent sign) at the given size; also the
+// window icon and the desktop icon.
 QPixmap kalmorisPicture(int size);
 
 }  // namespace kalmoris
