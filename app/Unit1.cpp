@@ -111,8 +111,8 @@ void TForm1::createHelpPanels() {
                          place, closeName, color);
   };
   const QRect small(8, 320, 560, 140);
-  Panel8 = help("Panel8", "P8", QRect(25, 20, 530, 420), "VU1", colors::Yellow);
-  Panel9 = help("Panel9", "P9", QRect(2, 0, 570, 462), "VU2", colors::Yellow);
+  Panel8 = help("Panel8", "P8", QRect(25, 20, 530, 250), "VU1", colors::Yellow);
+  Panel9 = help("Panel9", "P9", QRect(2, 0, 570, 300), "VU2", colors::Yellow);
   Panel10 = help("Panel10", "P10", QRect(360, 278, 210, 120), "Vu_aid1", colors::Aqua);
   Panel11 = help("Panel11", "P11", small, "VU3", colors::Yellow);
   Panel18 = help("Panel18", "P18", small, "VU4", colors::Yellow);

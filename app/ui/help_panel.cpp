@@ -15,7 +15,7 @@ Panel* makeHelpPanel(QWidget* parent, const char* name, const QString& code,
   const int height = place.height();
   const QByteArray codeName = QByteArray("Code_") + name;
   controls::label(panel, codeName.constData(), code, QRect(6, 4, 40, 14));
-  int top = 6;
+  int top = 22;
   if (!heading.isEmpty()) {
     const QByteArray headingName = QByteArray("Titre_") + name;
     QLabel* title = controls::label(panel, headingName.constData(), heading,
