@@ -40,10 +40,14 @@ std::int32_t StrToInt(const QString& text);
 // digits is written in scientific form instead: the mantissa rounded to P significant digits
 // without trailing zeros, "E", the exponent's sign and at least two digits ("1,2345E+12").
 // An infinite or NaN value raises the overflow or invalid-operation failure.
+// P is taken between 1 and 18 and D between 0 and 18; the scientific form is chosen after the
+// rounding, so a value that rounds up to 10^P ("9999999999,5" with P 10) gives "1E+10".
 QString FormatFixed(Real value, int P, int D);
 
 // The patterns "#0.00" and "#0.0000": at least one integer digit, exactly two or four
 // decimals, halves away from zero (from the first 18 significant digits), no grouping.
+// Past 18 integer digits they give the scientific form of FormatFixed with P 18. Any other
+// pattern is a programming error (std::invalid_argument).
 QString FormatPattern(Real value, const QString& pattern);
 
 // A count held in a fixed width: an unsigned 8-bit count per year, an unsigned 16-bit total.
