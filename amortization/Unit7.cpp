@@ -1,23 +1,185 @@
 #include "amortization/Unit7.h"
 
+#include "amortization/schedule_grid.h"
+#include "app/ui/choice_box.h"
+#include "app/ui/colors.h"
 #include "app/ui/controls.h"
 #include "app/ui/handler.h"
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace kalmoris {
 
 TForm7* Form7 = nullptr;
 
-TForm7::TForm7() : Screen("Form7", QStringLiteral("-7- TABLEAU D'AMORTISSEMENT"), QSize(680, 570)) {
-  RETOUR_MENU = controls::button(this, "RETOUR_MENU", QStringLiteral("RETOUR MENU"), QRect(20, 526, 120, 30));
-  QUITTER = controls::button(this, "QUITTER", QStringLiteral("QUITTER"), QRect(150, 526, 120, 30));
-  onClick(RETOUR_MENU, this, &TForm7::RETOUR_MENUClick);
-  onClick(QUITTER, this, &TForm7::QUITTERClick);
+namespace {
+constexpr int kEntryLeft = 236;
+constexpr int kResultLeft = 160;
+constexpr int kUnitLeft = 284;
+
+Panel* resultPanel(QWidget* parent, const char* name, QRect place) {
+  Panel* panel = controls::panel(parent, name, QString(), place, colors::White);
+  panel->setBevel(false);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  return panel;
+}
+}  // namespace
+
+TForm7::TForm7()
+    : Screen("Form7", QStringLiteral("-7- TABLEAU D'AMORTISSEMENT"), QSize(1000, 700)),
+      reader_(nullptr, QString()) {
+  createControls();
+  createConnections();
+  FormCreate();
 }
 
-void TForm7::RETOUR_MENUClick() { showMenu(); }
+void TForm7::FormCreate() {
+  const QString headers[ScheduleCells::kColumns] = {
+      QStringLiteral("Num. Echéance"),    QStringLiteral("Date Echeance"),
+      QStringLiteral("Echéance"),         QStringLiteral("Part Intérêts"),
+      QStringLiteral("Part amortissmnt"), QStringLiteral("Capital reste du")};
+  for (int col = 0; col < ScheduleCells::kColumns; ++col) {
+    typedCells_->setHeader(col, headers[col]);
+    otherCells_->setHeader(col, headers[col]);
+  }
+  fillPrinterList();
+  measurePrinter();
+}
 
-void TForm7::QUITTERClick() { quitApplication(); }
+void TForm7::createControls() {
+  createChoiceBoxes();
+  createEntries();
+  createResults();
+  createGrids();
+  createPrintPanel();
+  createPrintHelp();
+}
+
+void TForm7::createChoiceBoxes() {
+  GroupBox1 = new ChoiceBox(this, "GroupBox1", QStringLiteral("COMMENT EST EXPRIME LE CAPITAL ?"),
+                            QRect(8, 6, 384, 60), {"francs", QStringLiteral("FRANCS")},
+                            {"euros", QStringLiteral("EUROS")}, "rectifier");
+  francs = GroupBox1->first();
+  euros = GroupBox1->second();
+  rectifier = GroupBox1->rectify();
+  GroupBox2 = new ChoiceBox(this, "GroupBox2", QStringLiteral("QUEL TYPE DE TAUX ANNUEL ?"),
+                            QRect(8, 70, 384, 60), {"tx_prop", QStringLiteral("PROPORTIONNEL")},
+                            {"tx_actu", QStringLiteral("ACTUARIEL")}, "rectifier_1");
+  tx_prop = GroupBox2->first();
+  tx_actu = GroupBox2->second();
+  rectifier_1 = GroupBox2->rectify();
+  Label15 = controls::label(this, "Label15",
+                            QStringLiteral("SANS CHOIX PREALABLE, PAS DE SAISIE VALIDE !"),
+                            QRect(8, 134, 384, 18));
+  Label15->setFont(controls::boldFont(9));
+  Label15->setAlignment(Qt::AlignCenter);
+  colors::setTextColor(Label15, colors::Red);
+}
+
+void TForm7::createEntries() {
+  GroupBox3 = controls::groupBox(this, "GroupBox3", QStringLiteral("SAISIE DES DONNEES:"),
+                                 QRect(8, 156, 384, 128));
+  auto caption = [&](const char* name, const QString& text, int top) {
+    return controls::label(GroupBox3, name, text, QRect(10, top + 2, kEntryLeft - 14, 20));
+  };
+  auto entry = [&](const char* name, int top) {
+    return controls::edit(GroupBox3, name, QRect(kEntryLeft, top, 110, 22));
+  };
+  caption("Label1", QStringLiteral("CAPITAL:"), 22);
+  ch_capital = entry("ch_capital", 22);
+  Label2 = caption("Label2", QStringLiteral("TAUX ANNUEL"), 48);
+  ch_le_taux = entry("ch_le_taux", 48);
+  controls::label(GroupBox3, "Label3", QStringLiteral("%"), QRect(kEntryLeft + 116, 50, 20, 20));
+  caption("Label4", QStringLiteral("NOMBRE DE REMBOURSEMENTS PAR AN"), 74);
+  ch_ech_an = entry("ch_ech_an", 74);
+  caption("Label5", QStringLiteral("NOMBRE TOTAL DE REMBOURSEMENTS"), 100);
+  ch_tot_ech = entry("ch_tot_ech", 100);
+
+  GroupBox4 = controls::groupBox(this, "GroupBox4", QStringLiteral("DATE de la PREMIERE ECHEANCE"),
+                                 QRect(8, 288, 384, 80));
+  ch_mois = controls::edit(GroupBox4, "ch_mois", QRect(80, 22, 60, 22));
+  ch_annee = controls::edit(GroupBox4, "ch_annee", QRect(80, 48, 60, 22));
+  controls::label(GroupBox4, "Label6", QStringLiteral("MOIS"), QRect(10, 24, 64, 20));
+  controls::label(GroupBox4, "Label7", QStringLiteral("(En chiffres)"), QRect(150, 24, 150, 20));
+  controls::label(GroupBox4, "Label8", QStringLiteral("ANNEE"), QRect(10, 50, 64, 20));
+  controls::label(GroupBox4, "Label9", QStringLiteral("(4 chiffres)"), QRect(150, 50, 150, 20));
+
+  AFFICHER = controls::button(this, "AFFICHER", QStringLiteral("AFFICHER"), QRect(8, 376, 120, 30));
+  // Enter on the focused button displays, as Enter along the entries leads to it.
+  AFFICHER->setAutoDefault(true);
+  AFFICHER->setEnabled(false);
+  IMPRIMER =
+      controls::button(this, "IMPRIMER", QStringLiteral("IMPRIMER"), QRect(140, 376, 120, 30));
+  IMPRIMER->setEnabled(false);
+  EFFACER = controls::button(this, "EFFACER", QStringLiteral("EFFACER"), QRect(272, 376, 120, 30));
+  RETOUR_MENU =
+      controls::button(this, "RETOUR_MENU", QStringLiteral("RETOUR MENU"), QRect(8, 656, 180, 32));
+  QUITTER = controls::button(this, "QUITTER", QStringLiteral("QUITTER"), QRect(212, 656, 180, 32));
+}
+
+void TForm7::createResults() {
+  auto caption = [&](const char* name, const QString& text, int top) {
+    controls::label(this, name, text, QRect(8, top + 2, kResultLeft - 12, 20));
+  };
+  caption("Label10", QStringLiteral("Taux de Période:"), 418);
+  taux_per = resultPanel(this, "taux_per", QRect(kResultLeft, 418, 232, 24));
+  caption("Label11", QStringLiteral("Taux Annuel Equivalent:"), 448);
+  taux_equi = resultPanel(this, "taux_equi", QRect(kResultLeft, 448, 120, 24));
+  Panel4 = resultPanel(this, "Panel4", QRect(kUnitLeft, 448, 108, 24));
+  caption("Label12", QStringLiteral("Montant d'une Echéance:"), 478);
+  echeance = resultPanel(this, "echeance", QRect(kResultLeft, 478, 120, 24));
+  Panel2 = resultPanel(this, "Panel2", QRect(kUnitLeft, 478, 108, 24));
+  Panel3 = resultPanel(this, "Panel3", QRect(kResultLeft, 506, 120, 24));
+  Panel5 = resultPanel(this, "Panel5", QRect(kUnitLeft, 506, 108, 24));
+}
+
+void TForm7::createGrids() {
+  const QRect box(0, 0, 592, 340);
+  const QRect grid(8, 22, 576, 310);
+  AFFI1 = controls::groupBox(this, "AFFI1", QString(), box.translated(400, 6));
+  AFFI2 = controls::groupBox(this, "AFFI2", QString(), box.translated(400, 352));
+  typedCells_ = new ScheduleCells(ScheduleCells::Side::Typed);
+  otherCells_ = new ScheduleCells(ScheduleCells::Side::Other);
+  StringGrid1 = makeScheduleGrid(AFFI1, "StringGrid1", grid, typedCells_);
+  StringGrid2 = makeScheduleGrid(AFFI2, "StringGrid2", grid, otherCells_);
+}
+
+void TForm7::createConnections() {
+  onClick(francs, this, &TForm7::francsClick);
+  onClick(euros, this, &TForm7::eurosClick);
+  onClick(rectifier, this, &TForm7::rectifierClick);
+  onClick(tx_prop, this, &TForm7::tx_propClick);
+  onClick(tx_actu, this, &TForm7::tx_actuClick);
+  onClick(rectifier_1, this, &TForm7::rectifier_1Click);
+  onClick(AFFICHER, this, &TForm7::AFFICHERClick);
+  onClick(EFFACER, this, &TForm7::EFFACERClick);
+  onClick(IMPRIMER, this, &TForm7::IMPRIMERClick);
+  onClick(RETOUR_MENU, this, &TForm7::RETOUR_MENUClick);
+  onClick(QUITTER, this, &TForm7::QUITTERClick);
+  onChange(ch_capital, this, &TForm7::ch_capitalChange);
+  onChange(ch_le_taux, this, &TForm7::ch_le_tauxChange);
+  onChange(ch_ech_an, this, &TForm7::ch_ech_anChange);
+  onChange(ch_tot_ech, this, &TForm7::ch_tot_echChange);
+  onChange(ch_mois, this, &TForm7::ch_moisChange);
+  onChange(ch_annee, this, &TForm7::ch_anneeChange);
+  onEnter(ch_capital, this, &TForm7::ch_capitalKeyPress);
+  onEnter(ch_le_taux, this, &TForm7::ch_le_tauxKeyPress);
+  onEnter(ch_ech_an, this, &TForm7::ch_ech_anKeyPress);
+  onEnter(ch_tot_ech, this, &TForm7::ch_tot_echKeyPress);
+  onEnter(ch_mois, this, &TForm7::ch_moisKeyPress);
+  onEnter(ch_annee, this, &TForm7::ch_anneeKeyPress);
+  createPrintConnections();
+}
+
+void TForm7::RETOUR_MENUClick() {
+  showMenu();
+}
+
+void TForm7::QUITTERClick() {
+  quitApplication();
+}
 
 }  // namespace kalmoris

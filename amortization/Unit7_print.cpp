@@ -1,0 +1,168 @@
+// The print panel of the amortization screen: the printer list, the range of instalments,
+// the francs and euros reports, and the print help beside it.
+#include "amortization/Unit7.h"
+
+#include "amortization/schedule_report.h"
+#include "app/ui/colors.h"
+#include "app/ui/controls.h"
+#include "app/ui/handler.h"
+#include "app/ui/platform.h"
+#include "app/ui/report_printing.h"
+#include "core/numbers.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyle>
+
+namespace kalmoris {
+
+namespace {
+constexpr QPoint kPrintPanelPlace(296, 188);
+constexpr QSize kPrintPanelSize(440, 300);
+
+QFont underlined(QFont font) {
+  font.setUnderline(true);
+  return font;
+}
+}  // namespace
+
+void TForm7::createPrintPanel() {
+  panel6 = controls::panel(this, "panel6", QString(), QRect(kPrintPanelPlace, kPrintPanelSize),
+                           colors::Lime);
+  panel6->setFrameStyle(QFrame::Box | QFrame::Plain);
+  Label13 = controls::label(panel6, "Label13", QStringLiteral("SELON VOTRE CHOIX,"),
+                            QRect(12, 8, 240, 20));
+  Label13->setFont(underlined(controls::boldFont(10)));
+  Label14 = controls::label(panel6, "Label14", QStringLiteral("P6"), QRect(404, 8, 30, 16));
+  Label18 = controls::label(panel6, "Label18", QStringLiteral("IMPRIMANTE ACTIVE:"),
+                            QRect(12, 40, 140, 20));
+  PrinterCombo = new QComboBox(panel6);
+  PrinterCombo->setObjectName(QStringLiteral("PrinterCombo"));
+  PrinterCombo->setAccessibleName(QStringLiteral("PrinterCombo"));
+  PrinterCombo->setGeometry(156, 38, 272, 24);
+  Label19 =
+      controls::label(panel6, "Label19", QStringLiteral("IMPRESSION du tableau d'AMORTISSEMENT,"),
+                      QRect(12, 76, 416, 20));
+  controls::label(panel6, "Label16", QStringLiteral("De l'échéance N°"), QRect(12, 106, 150, 20));
+  ch_ech_dep = controls::edit(panel6, "ch_ech_dep", QRect(166, 104, 80, 22));
+  controls::label(panel6, "Label17", QStringLiteral("A l'échéance N°"), QRect(12, 134, 150, 20));
+  ch_Ech_but = controls::edit(panel6, "ch_Ech_but", QRect(166, 132, 80, 22));
+  Label20 =
+      controls::label(panel6, "Label20",
+                      QStringLiteral("(Modifier selon besoin les échéances de début et/ou fin.)"),
+                      QRect(12, 162, 416, 16));
+  QFont small = Label20->font();
+  small.setPointSize(7);
+  Label20->setFont(small);
+  colors::setTextColor(Label20, colors::Red);
+  imp_fr = controls::button(panel6, "imp_fr", QStringLiteral("en FRANCS"), QRect(12, 194, 130, 32));
+  BitBtn1 = controls::button(panel6, "BitBtn1", QStringLiteral("&Aide"), QRect(155, 194, 130, 32));
+  BitBtn1->setIcon(QApplication::style()->standardIcon(QStyle::SP_DialogHelpButton));
+  imp_eu = controls::button(panel6, "imp_eu", QStringLiteral("en EUROS"), QRect(298, 194, 130, 32));
+  Button5 = controls::button(panel6, "Button5", QStringLiteral("RETOUR"), QRect(155, 254, 130, 32));
+  panel6->hide();
+}
+
+void TForm7::createPrintHelp() {
+  const QPoint place = kPrintPanelPlace + QPoint(kPrintPanelSize.width() + 6, 0);
+  Panel7 = controls::panel(this, "Panel7", QString(), QRect(place, QSize(250, 300)), colors::Lime);
+  Label21 =
+      controls::label(Panel7, "Label21", QStringLiteral("AIDE IMPRESSION:"), QRect(10, 8, 200, 18));
+  Label21->setFont(underlined(Label21->font()));
+  Label25 = controls::label(Panel7, "Label25", QStringLiteral("P7"), QRect(214, 8, 30, 16));
+  Label22 = controls::note(
+      Panel7, "Label22",
+      QStringLiteral("Par défaut, le logiciel propose l'impression de la totalité du tableau"),
+      QRect(10, 32, 230, 36));
+  Label23 = controls::note(Panel7, "Label23",
+                           QStringLiteral("En conséquence, les numéros d'échéance mentionnés sont "
+                                          "ceux de la première et de la dernière."),
+                           QRect(10, 72, 230, 52));
+  Label24 =
+      controls::note(Panel7, "Label24",
+                     QStringLiteral("Si on ne désire qu'une impression partielle du tableau, "
+                                    "il suffit de désigner les numéros d'échéance de début et "
+                                    "de fin."),
+                     QRect(10, 128, 230, 68));
+  Label26 = controls::note(Panel7, "Label26",
+                           QStringLiteral("Et ensuite dans tous les cas, de cliquer sur FRANCS ou "
+                                          "EUROS ."),
+                           QRect(10, 200, 230, 36));
+  Button1 = controls::button(Panel7, "Button1", QStringLiteral("VU"), QRect(190, 262, 50, 28));
+  Panel7->hide();
+}
+
+void TForm7::createPrintConnections() {
+  QObject::connect(PrinterCombo, &QComboBox::currentIndexChanged, this,
+                   [this] { runHandler(this, [this] { PrinterComboChange(); }); });
+  onClick(imp_fr, this, &TForm7::imp_frClick);
+  onClick(imp_eu, this, &TForm7::imp_euClick);
+  onClick(Button5, this, &TForm7::Button5Click);
+  onClick(BitBtn1, this, &TForm7::BitBtn1Click);
+  onClick(Button1, this, &TForm7::Button1Click);
+}
+
+// The list shows the printers with the application's current one selected, whichever screen
+// chose it last; filling it is not a choice.
+void TForm7::fillPrinterList() {
+  const QSignalBlocker quiet(PrinterCombo);
+  PrinterCombo->clear();
+  PrinterCombo->addItems(platform().printerNames());
+  PrinterCombo->setCurrentIndex(PrinterCombo->findText(platform().currentPrinterName()));
+}
+
+void TForm7::measurePrinter() {
+  geometry_ = MeasurePrinter(platform().printableArea());
+}
+
+// Another screen may have changed the printer since: the list and the page follow it.
+void TForm7::IMPRIMERClick() {
+  fillPrinterList();
+  measurePrinter();
+  panel6->showAt(kPrintPanelPlace.x(), kPrintPanelPlace.y());
+  ch_ech_dep->setText(QStringLiteral("1"));
+  ch_Ech_but->setText(QString::number(inputs_.total));
+}
+
+void TForm7::PrinterComboChange() {
+  if (PrinterCombo->currentIndex() < 0) return;
+  platform().selectPrinter(PrinterCombo->currentText());
+  measurePrinter();
+}
+
+void TForm7::imp_frClick() {
+  printReport(MoneyUnit::Francs);
+}
+
+void TForm7::imp_euClick() {
+  printReport(MoneyUnit::Euros);
+}
+
+// A range text the integer conversion refuses stops here: the panel stays open, nothing prints.
+void TForm7::printReport(MoneyUnit currency) {
+  const ReportRange range{StrToInt(ch_ech_dep->text()), StrToInt(ch_Ech_but->text())};
+  panel6->hide();
+  const ReportTexts texts{ch_le_taux->text(), ch_ech_an->text(), ch_tot_ech->text(),
+                          taux_per->text(), taux_equi->text()};
+  printPlacedReport(this, geometry_, [&](PlacedPage& page) {
+    DrawScheduleReport(page, inputs_, texts, currency, range);
+  });
+}
+
+void TForm7::Button5Click() {
+  hidePrintPanel();
+}
+
+void TForm7::BitBtn1Click() {
+  Panel7->showAt(Panel7->x(), Panel7->y());
+}
+
+void TForm7::Button1Click() {
+  Panel7->hide();
+}
+
+}  // namespace kalmoris
