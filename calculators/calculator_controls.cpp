@@ -1,0 +1,48 @@
+#include "calculators/calculator_controls.h"
+
+#include "app/ui/colors.h"
+#include "app/ui/controls.h"
+#include "app/ui/panel.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace kalmoris::calculator_controls {
+
+Panel* resultPanel(QWidget* parent, const char* name, QRect place) {
+  return controls::panel(parent, name, QString(), place, colors::White);
+}
+
+Panel* unitPanel(QWidget* parent, const char* name, QRect place) {
+  return controls::panel(parent, name, QString(), place, colors::ButtonFace);
+}
+
+Panel* messagePanel(QWidget* parent, const char* name, QRect place) {
+  Panel* panel = controls::panel(parent, name, QString(), place, colors::Light3D);
+  panel->setBevel(false);
+  panel->setCaptionFont(controls::boldFont(10));
+  return panel;
+}
+
+Panel* bracePanel(QWidget* parent, const char* name, QRect place) {
+  Panel* panel = controls::panel(parent, name, QStringLiteral("{"), place, colors::Light3D);
+  panel->setBevel(false);
+  panel->setCaptionFont(QFont(QStringLiteral("Arial"), 30));
+  return panel;
+}
+
+QLabel* rowCaption(QWidget* parent, const char* name, const QString& caption, int captionLeft,
+                   QRect controlPlace) {
+  const QRect place(captionLeft, controlPlace.top() + 3, controlPlace.left() - captionLeft - 6,
+                    controlPlace.height() - 4);
+  return controls::label(parent, name, caption, place);
+}
+
+QPushButton* calculateButton(QWidget* parent, const char* name, const QString& caption,
+                             QRect place) {
+  QPushButton* button = controls::button(parent, name, caption, place);
+  button->setFont(controls::boldFont(11));
+  return button;
+}
+
+}  // namespace kalmoris::calculator_controls

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace kalmoris {
+
+class Panel;
+
+// The controls the quick calculators draw alike.
+namespace calculator_controls {
+
+// A white panel that shows a result.
+Panel* resultPanel(QWidget* parent, const char* name, QRect place);
+// A grey panel that names a currency.
+Panel* unitPanel(QWidget* parent, const char* name, QRect place);
+// The screen's message panel: no bevel, empty at first, in the screen's colour.
+Panel* messagePanel(QWidget* parent, const char* name, QRect place);
+// A large "{" joining a result and its conversion.
+Panel* bracePanel(QWidget* parent, const char* name, QRect place);
+
+// A caption starting at `captionLeft` on the row of the control that follows it.
+QLabel* rowCaption(QWidget* parent, const char* name, const QString& caption, int captionLeft,
+                   QRect controlPlace);
+
+// The calculate button, in a larger bold font.
+QPushButton* calculateButton(QWidget* parent, const char* name, const QString& caption,
+                             QRect place);
+
+}  // namespace calculator_controls
+}  // namespace kalmoris
