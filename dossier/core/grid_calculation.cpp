@@ -1,0 +1,116 @@
+#include "dossier/core/grid_calculation.h"
+
+#include "core/numbers.h"
+#include "dossier/core/dossier_checks.h"
+
+#include <vector>
+
+namespace kalmoris {
+
+namespace {
+
+QString spaced(const QString& text) {
+  return QLatin1Char(' ') + text;
+}
+
+QString cellOrDefault(const DossierView& view, int col, int row, const char* fallback) {
+  const QString text = view.cellText(col, row);
+  return text.isEmpty() ? QString::fromLatin1(fallback) : text;
+}
+
+Real readAmountCell(DossierView& view, int col, int row, const char* fallback) {
+  const Real value = StrToFloat(PointToComma(cellOrDefault(view, col, row, fallback)));
+  view.writeCell(col, row, spaced(FormatFixed(value, 8, 2)));
+  return value;
+}
+
+enum class Schedule { Payments, AllIn };
+
+std::vector<SchedulePoint> scheduleOf(const std::vector<RepaymentGroup>& groups, Schedule kind) {
+  std::vector<SchedulePoint> points;
+  points.reserve(groups.size());
+  for (const RepaymentGroup& group : groups)
+    points.push_back({kind == Schedule::Payments ? group.amount : group.cumul, group.count});
+  return points;
+}
+
+void showRates(DossierView& view, Real rate, Real periodsPerYear, RatePanel period,
+               RatePanel proportional, RatePanel actuarial) {
+  view.writeRate(period, periodRateText(rate));
+  view.writeRate(proportional, proportionalRateText(rate, periodsPerYear));
+  view.writeRate(actuarial, actuarialRateText(rate, periodsPerYear));
+}
+
+}  // namespace
+
+QString countCellText(Real count, const QString& typed) {
+  if (count >= 0) return FormatFixed(count, 8, 0);
+  const qsizetype point = typed.indexOf(QLatin1Char('.'));
+  const int decimals = point < 0 ? 6 : static_cast<int>(typed.size() - point - 1);
+  return FormatFixed(count, 8, decimals);
+}
+
+RepaymentGroup readGroupRow(int row, DossierView& view) {
+  RepaymentGroup group;
+  group.number = row;
+
+  group.amount = readAmountCell(view, kAmountColumn, row, row == 1 ? "-1" : "1");
+  if (group.amount == 0) view.showNotComputable();
+
+  const QString countText = cellOrDefault(view, kCountColumn, row, "1");
+  group.count = StrToFloat(PointToComma(countText));
+  if (group.count <= 0) view.showNotComputable();
+  view.writeCell(kCountColumn, row, spaced(countCellText(group.count, countText)));
+
+  group.insurance = readAmountCell(view, kInsuranceColumn, row, "0");
+  group.fees = readAmountCell(view, kFeesColumn, row, "0");
+  group.cumul = checked(checked(group.amount + group.insurance) + group.fees);
+  view.writeCell(kCumulColumn, row, spaced(FormatFixed(group.cumul, 8, 2)));
+  return group;
+}
+
+QString periodRateText(Real rate) {
+  return FormatFixed(rate, 10, 10);
+}
+
+QString proportionalRateText(Real rate, Real periodsPerYear) {
+  return FormatFixed(checked(checked(rate * periodsPerYear) * 100), 8, 4) + QStringLiteral(" %");
+}
+
+QString actuarialRateText(Real rate, Real periodsPerYear) {
+  const Real annual = checked(power(checked(1 + rate), periodsPerYear) - 1);
+  return FormatFixed(checked(annual * 100), 8, 4) + QStringLiteral(" %");
+}
+
+void calculateDossier(LoanDossier& dossier, DossierView& view) {
+  view.hideDiscrepancy();
+  view.hideGridNotice();
+  const Real periodsPerYear = dossier.repaymentsPerYear;
+  const int groupCount = dossier.blockCount;
+  dossier.lastSolvedCount = dossier.blockCount;
+  view.hideGridHelp();
+
+  dossier.groups.assign(groupCount, RepaymentGroup{});
+  for (int row = 1; row <= groupCount; ++row) dossier.groups[row - 1] = readGroupRow(row, view);
+
+  const QString blank = QStringLiteral(" ");
+  for (RatePanel panel :
+       {RatePanel::NominalPeriod, RatePanel::NominalProportional, RatePanel::NominalActuarial})
+    view.writeRate(panel, blank);
+
+  dossier.nominalRate = PeriodRateSolver::solve(scheduleOf(dossier.groups, Schedule::Payments),
+                                                periodsPerYear, 1000, StopOrder::UpdateFirst);
+  showRates(view, dossier.nominalRate, periodsPerYear, RatePanel::NominalPeriod,
+            RatePanel::NominalProportional, RatePanel::NominalActuarial);
+  dossier.tegRate = PeriodRateSolver::solve(scheduleOf(dossier.groups, Schedule::AllIn),
+                                            periodsPerYear, 200, StopOrder::UpdateFirst);
+  showRates(view, dossier.tegRate, periodsPerYear, RatePanel::TegPeriod, RatePanel::TegProportional,
+            RatePanel::TegActuarial);
+
+  dossier.totals = totalsOf(dossier.groups);
+  view.writeCosts(FormatFixed(dossier.totals.insuranceCost.toReal(), 8, 2),
+                  FormatFixed(dossier.totals.loanCost.toReal(), 8, 2));
+  if (const auto discrepancy = lastDiscrepancy(dossier)) view.showDiscrepancy(*discrepancy);
+}
+
+}  // namespace kalmoris
