@@ -1,0 +1,374 @@
+// What the four quick-calculator screens share, screen by screen: their titles and captions,
+// RETOUR MENU and QUITTER, the entry error, the Enter chain, and how IMPRIMER prints.
+#include "app/ui/colors.h"
+#include "calculators/Unit3.h"
+#include "calculators/Unit4.h"
+#include "calculators/Unit5.h"
+#include "calculators/Unit6.h"
+#include "tests/calculators/printed_lines.h"
+#include "tests/calculators/screen_driver.h"
+
+#include <QtTest>
+
+using kalmoris::PageFont;
+using namespace kalmoris::testing;
+
+Q_DECLARE_METATYPE(std::vector<const char*>)
+
+namespace {
+
+QWidget* makeScreen(int form) {
+  switch (form) {
+    case 3:
+      return new kalmoris::TForm3;
+    case 4:
+      return new kalmoris::TForm4;
+    case 5:
+      return new kalmoris::TForm5;
+    default:
+      return new kalmoris::TForm6;
+  }
+}
+
+// The choices a calculation needs on each screen, and its fields in Enter order.
+std::vector<const char*> choicesOf(int form) {
+  if (form == 4 || form == 5) return {"FRANCS", "tx_prop"};
+  return {};
+}
+
+struct Captioned {
+  const char* name;
+  const char* caption;
+};
+
+void addCaptionRows(int form, std::initializer_list<Captioned> captions) {
+  for (const Captioned& control : captions)
+    QTest::addRow("Form%d %s", form, control.name)
+        << form << QString::fromLatin1(control.name) << QString::fromUtf8(control.caption);
+}
+
+}  // namespace
+
+class CalculatorScreensTest : public QObject {
+  Q_OBJECT
+
+  ScreenFixture fixture_;
+
+  ScreenDriver open(int form) {
+    ScreenDriver ui = fixture_.open(makeScreen(form));
+    for (const char* choice : choicesOf(form)) ui.click(choice);
+    return ui;
+  }
+
+ private slots:
+  void cleanup() {
+    const QStringList problems = fixture_.problems();
+    fixture_.close();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+  }
+
+  void windowTitlesKeepTheirLeadingSpaces_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("nominal rate") << 3 << "        CALCULER UN TAUX NOMINAL.";
+    QTest::newRow("instalment") << 4 << "     CALCUL D'UNE ECHEANCE (ou d'un versement)";
+    QTest::newRow("capital") << 5 << "CALCUL RAPIDE D'UN CAPITAL";
+    QTest::newRow("accumulated value") << 6 << "LE CUMUL DES VERSEMENTS";
+  }
+  void windowTitlesKeepTheirLeadingSpaces() {
+    QFETCH(int, form);
+    QFETCH(QString, title);
+    QWidget* screen = makeScreen(form);
+    fixture_.open(screen);
+    QCOMPARE(screen->windowTitle(), title);
+    QCOMPARE(screen->objectName(), QStringLiteral("Form%1").arg(form));
+    QCOMPARE(kalmoris::colors::background(screen), kalmoris::colors::Light3D);
+  }
+
+  void controlsCarryTheirCaptions_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    addCaptionRows(3, {{"GroupBox1", "COMMENT EST EXPRIME LE CAPITAL"},
+                       {"FRANCS", "FRANCS"},
+                       {"EUROS", "EUROS"},
+                       {"RECTIFIER", "RECTIFIER"},
+                       {"Button1", "Aide"},
+                       {"GroupBox2", "SAISIE DES DONNEES"},
+                       {"Label1", "MONTANT DU CAPITAL:"},
+                       {"Label2", "MONTANT UNE ECHEANCE:"},
+                       {"Label3", "NOMBRE ECHEANCES PAR AN:"},
+                       {"Label4", "NOMBRE TOTAL D'ECHEANCES:"},
+                       {"Label8", "(Chaque saisie peut  être modifiée individuellement.)"},
+                       {"GroupBox3", "TAUX NOMINAL OU CONVENTIONNEL"},
+                       {"Label5", "TAUX DE PERIODE:"},
+                       {"Label6", "TAUX ANNUEL PROPORTIONNEL:"},
+                       {"Label7", "TAUX ANNUEL ACTUARIEL:"},
+                       {"calcul", "CALCULER"},
+                       {"EFFACER", "EFFACER"},
+                       {"IMPRIMER", "IMPRIMER"},
+                       {"RETOUR_MENU", "RETOUR_MENU"},
+                       {"QUITTER", "QUITTER"},
+                       {"INFO", ""}});
+    addCaptionRows(4, {{"Label9", "Sans les choix préalables, pas de calculs ...!"},
+                       {"GroupBox1", "COMMENT EST EXPRIME LE CAPITAL"},
+                       {"FRANCS", "FRANCS"},
+                       {"EUROS", "EUROS"},
+                       {"RECTIFIER", "RECTIFIER"},
+                       {"GroupBox4", "QUEL TYPE de TAUX ANNUEL:"},
+                       {"tx_prop", "PROPORTIONNEL"},
+                       {"tx_actu", "ACTUARIEL"},
+                       {"RECTIFIER_1", "RECTIFIER"},
+                       {"GroupBox2", "SAISIE DES DONNEES"},
+                       {"Label1", "MONTANT DU CAPITAL:"},
+                       {"Label2", "TAUX ANNUEL ( type non défini)"},
+                       {"Label3", "%"},
+                       {"Label4", "NOMBRE ECHEANCES PAR AN:"},
+                       {"Label5", "NOMBRE TOTAL D'ECHEANCES:"},
+                       {"GroupBox3", "VOICI LES ELEMENTS DE REPONSE:"},
+                       {"Label6", "TAUX DE PERIODE:"},
+                       {"Label8", "MONTANT D'UNE ECHEANCE:"},
+                       {"Panel8", "{"},
+                       {"Label7", ""},
+                       {"calcul", "CALCULER"},
+                       {"EFFACER", "EFFACER"},
+                       {"IMPRIMER", "IMPRIMER"},
+                       {"RETOUR_MENU", "RETOUR_MENU"},
+                       {"QUITTER", "QUITTER"},
+                       {"INFO", ""}});
+    addCaptionRows(5, {{"Label1", "Sans les choix préalables, pas de calculs ...!"},
+                       {"GroupBox1", "FRANCS ou EUROS ?"},
+                       {"FRANCS", "FRANCS"},
+                       {"EUROS", "EUROS"},
+                       {"RECTIFIER", "RECTIFIER"},
+                       {"GroupBox2", "TYPE de TAUX ANNUEL:"},
+                       {"tx_prop", "PROPORTIONNEL"},
+                       {"tx_actu", "ACTUARIEL"},
+                       {"RECTIFIER_1", "RECTIFIER"},
+                       {"GroupBox3", "SAISIE DES DONNEES"},
+                       {"Label2", "MONTANT D'UNE ECHEANCE"},
+                       {"Label3", "NOMBRE D'ECHEANCES PAR AN"},
+                       {"Label4", "NOMBRE TOTAL D'ECHEANCES"},
+                       {"Label5", "TAUX ANNUEL INDETERMINE"},
+                       {"Label6", "%"},
+                       {"Label10",
+                        "Le résultat final dépend très étroitement de la précision de la saisie: "
+                        "plus il y aura de décimales dans le montant d'une échéance et du taux "
+                        "annuel, mieux le capital sera reconstitué. "},
+                       {"GroupBox4", "VOICI LES ELEMENTS DE REPONSE"},
+                       {"Label7", "TAUX DE PERIODE"},
+                       {"Label8", "CAPITAL RECONSTITUE"},
+                       {"Panel10", "{"},
+                       {"calcul", "CALCUL"},
+                       {"effacer", "EFFACER"},
+                       {"imprimer", "IMPRIMER"},
+                       {"retour_menu", "RETOUR MENU"},
+                       {"quitter", "QUITTER"},
+                       {"info", ""}});
+    addCaptionRows(6,
+                   {{"Label8", "C'est la VALEUR ACQUISE par une série de versements consécutifs,"},
+                    {"Label9", "en appliquant la formule des intérêts composés: "},
+                    {"Label11", "- les intérêts acquis pendant une période s'ajoutent"},
+                    {"Label10", "au capital et génèrent à leur tour des intérêts"},
+                    {"Label12", "( la période est le délai qui s'écoule entre deux versements. )"},
+                    {"le_vers", "MONTANT D'UN VERSEMENT:"},
+                    {"Label6", "U.M."},
+                    {"Label1", "NOMBRE DE VERSEMENTS PAR AN:"},
+                    {"Label2", "A QUEL TAUX ANNUEL PROPORTIONNEL:"},
+                    {"Label3", "%"},
+                    {"Label4", "SUR COMBIEN DE VERSEMENTS:"},
+                    {"CALCULER", "CALCULER"},
+                    {"IMPRIMER", "IMPRIMER"},
+                    {"EFFACER", "EFFACER"},
+                    {"Label5", "Montant des sommes versées:"},
+                    {"Label7", "Valeur Acquise:"},
+                    {"RETOUR_MENU", "RETOUR MENU"},
+                    {"QUITTER", "QUITTER"},
+                    {"info", ""}});
+  }
+  void controlsCarryTheirCaptions() {
+    QFETCH(int, form);
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    const ScreenDriver ui = fixture_.open(makeScreen(form));
+    QCOMPARE(ui.caption(qPrintable(name)), caption);
+  }
+
+  void returnToMenuKeepsTheScreenAsItWas_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("returnButton");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("nominal rate") << 3 << "RETOUR_MENU"
+                                  << "ch_capital";
+    QTest::newRow("instalment") << 4 << "RETOUR_MENU"
+                                << "ch_le_taux";
+    QTest::newRow("capital") << 5 << "retour_menu"
+                             << "ch_une_ech";
+    QTest::newRow("accumulated value") << 6 << "RETOUR_MENU"
+                                       << "ch_nb_vers";
+  }
+  void returnToMenuKeepsTheScreenAsItWas() {
+    QFETCH(int, form);
+    QFETCH(QString, returnButton);
+    QFETCH(QString, field);
+    const ScreenDriver ui = open(form);
+    ui.type(qPrintable(field), "12.5");
+    fixture_.menu()->hide();
+    ui.click(qPrintable(returnButton));
+    QVERIFY(fixture_.menu()->isVisible());
+    QVERIFY(ui.field(qPrintable(field))->window()->isVisible());
+    QCOMPARE(ui.text(qPrintable(field)), QString("12.5"));
+    QCOMPARE(fixture_.platform().quitRequests, 0);
+  }
+
+  void quitEndsTheApplicationAtOnce_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("quitButton");
+    QTest::newRow("nominal rate") << 3 << "QUITTER";
+    QTest::newRow("instalment") << 4 << "QUITTER";
+    QTest::newRow("capital") << 5 << "quitter";
+    QTest::newRow("accumulated value") << 6 << "QUITTER";
+  }
+  void quitEndsTheApplicationAtOnce() {
+    QFETCH(int, form);
+    QFETCH(QString, quitButton);
+    const ScreenDriver ui = fixture_.open(makeScreen(form));
+    ui.click(qPrintable(quitButton));
+    QCOMPARE(fixture_.platform().quitRequests, 1);
+    QVERIFY(fixture_.platform().questions.isEmpty());
+  }
+
+  void emptyEntryIsRefused_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("calculate");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("errorText");
+    QTest::addColumn<QStringList>("fields");  // in the order the calculation reads them
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("nominal rate") << 3 << "calcul"
+                                  << "INFO"
+                                  << "-Erreur Saisie-"
+                                  << QStringList{"ch_capital", "ch_une_ech", "ch_ech_an",
+                                                 "ch_tot_ech"}
+                                  << QStringList{"100000", "716.43", "12", "240"};
+    QTest::newRow("instalment") << 4 << "calcul"
+                                << "INFO"
+                                << "-ERREUR SAISIE-"
+                                << QStringList{"ch_capital", "ch_le_taux", "ch_ech_an",
+                                               "ch_tot_ech"}
+                                << QStringList{"100000", "6", "12", "240"};
+    QTest::newRow("capital") << 5 << "calcul"
+                             << "info"
+                             << "-ERREUR SAISIE-"
+                             << QStringList{"ch_une_ech", "ch_le_taux", "ch_ech_an", "ch_tot_ech"}
+                             << QStringList{"716.43", "6", "12", "240"};
+    QTest::newRow("accumulated value")
+        << 6 << "CALCULER"
+        << "info"
+        << "-ERREUR SAISIE-" << QStringList{"ch_le_vers", "ch_le_taux", "ch_vers_an", "ch_nb_vers"}
+        << QStringList{"100", "5", "12", "120"};
+  }
+  // Each field in turn left empty: it turns yellow with the focus, the message panel aqua
+  // with the screen's text; the fields before it are read (and turn white), the ones after
+  // it are not.
+  void emptyEntryIsRefused() {
+    QFETCH(int, form);
+    QFETCH(QString, calculate);
+    QFETCH(QString, message);
+    QFETCH(QString, errorText);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, texts);
+    for (qsizetype refused = 0; refused < fields.size(); ++refused) {
+      const ScreenDriver ui = open(form);
+      for (qsizetype k = 0; k < fields.size(); ++k) {
+        const QByteArray name = fields[k].toLatin1();
+        ui.type(name, k == refused ? QString() : texts[k]);
+        kalmoris::colors::setBackground(ui.field(name), kalmoris::colors::Lime);
+      }
+      ui.click(qPrintable(calculate));
+      const QByteArray name = fields[refused].toLatin1();
+      QCOMPARE(ui.background(name), kalmoris::colors::Yellow);
+      QVERIFY2(ui.hasFocus(name), name);
+      QCOMPARE(ui.background(qPrintable(message)), kalmoris::colors::Aqua);
+      QCOMPARE(ui.text(qPrintable(message)), errorText);
+      for (qsizetype k = 0; k < fields.size(); ++k) {
+        if (k == refused) continue;
+        QCOMPARE(ui.background(qPrintable(fields[k])),
+                 k < refused ? kalmoris::colors::White : kalmoris::colors::Lime);
+      }
+    }
+  }
+
+  void enterMovesAlongTheChain_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QStringList>("chain");
+    QTest::newRow("nominal rate") << 3
+                                  << QStringList{"ch_capital", "ch_une_ech", "ch_ech_an",
+                                                 "ch_tot_ech", "calcul"};
+    QTest::newRow("instalment") << 4
+                                << QStringList{"ch_capital", "ch_le_taux", "ch_ech_an",
+                                               "ch_tot_ech", "calcul"};
+    QTest::newRow("capital") << 5
+                             << QStringList{"ch_une_ech", "ch_ech_an", "ch_tot_ech", "ch_le_taux",
+                                            "calcul"};
+    QTest::newRow("accumulated value")
+        << 6 << QStringList{"ch_le_vers", "ch_vers_an", "ch_le_taux", "ch_nb_vers", "CALCULER"};
+  }
+  void enterMovesAlongTheChain() {
+    QFETCH(int, form);
+    QFETCH(QStringList, chain);
+    const ScreenDriver ui = open(form);
+    for (qsizetype k = 0; k + 1 < chain.size(); ++k) {
+      ui.pressEnter(qPrintable(chain[k]));
+      QVERIFY2(ui.hasFocus(qPrintable(chain[k + 1])), qPrintable(chain[k]));
+    }
+  }
+
+  void cancelledPrintDialogPrintsNothing_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("print");
+    QTest::newRow("nominal rate") << 3 << "IMPRIMER";
+    QTest::newRow("instalment") << 4 << "IMPRIMER";
+    QTest::newRow("capital") << 5 << "imprimer";
+    QTest::newRow("accumulated value") << 6 << "IMPRIMER";
+  }
+  void cancelledPrintDialogPrintsNothing() {
+    QFETCH(int, form);
+    QFETCH(QString, print);
+    const ScreenDriver ui = fixture_.open(makeScreen(form));
+    fixture_.platform().printDialogAnswers = {false};
+    ui.click(qPrintable(print));
+    QCOMPARE(fixture_.platform().printDialogs, 1);
+    QVERIFY(fixture_.platform().printed.empty());
+  }
+
+  void reportStartsInTheFontThePreviousReportLeft_data() {
+    cancelledPrintDialogPrintsNothing_data();
+  }
+  // Nothing calculated: each report prints what the screen shows, empty texts included.
+  void reportStartsInTheFontThePreviousReportLeft() {
+    QFETCH(int, form);
+    QFETCH(QString, print);
+    const ScreenDriver ui = fixture_.open(makeScreen(form));
+    fixture_.platform().pageFont() = unusualPageFont();
+    fixture_.platform().printDialogAnswers = {true, true};
+    ui.click(qPrintable(print));
+    ui.click(qPrintable(print));
+    QCOMPARE(fixture_.platform().printed.size(), std::size_t(2));
+    const PageFont left = courierAfterUnusual(10, false);
+    for (const PageFont& previous : {unusualPageFont(), left}) {
+      const auto& record = *fixture_.platform().printed[previous == left ? 1 : 0];
+      QVERIFY(record.finished);
+      const std::vector<PrintedLine> lines = printedLines(record);
+      QVERIFY(lines.size() > 6);
+      for (std::size_t k = 0; k < lines.size(); ++k)
+        QCOMPARE(lines[k].font, quickReportLineFont(k, lines.size(), previous));
+      QCOMPARE(lines[0].text, QString("    "));
+      QCOMPARE(lines[1].text, QString("    "));
+    }
+    QCOMPARE(fixture_.platform().pageFont(), left);
+  }
+};
+
+QTEST_MAIN(CalculatorScreensTest)
+#include "calculator_screens_test.moc"
