@@ -16,9 +16,9 @@ namespace kalmoris {
 TForm7* Form7 = nullptr;
 
 namespace {
-constexpr int kEntryLeft = 236;
+constexpr int kEntryLeft = 268;
 constexpr int kResultLeft = 160;
-constexpr int kUnitLeft = 284;
+constexpr int kUnitLeft = 288;
 
 Panel* resultPanel(QWidget* parent, const char* name, QRect place) {
   Panel* panel = controls::panel(parent, name, QString(), place, colors::White);
@@ -60,20 +60,20 @@ void TForm7::createControls() {
 
 void TForm7::createChoiceBoxes() {
   GroupBox1 = new ChoiceBox(this, "GroupBox1", QStringLiteral("COMMENT EST EXPRIME LE CAPITAL ?"),
-                            QRect(8, 6, 384, 60), {"francs", QStringLiteral("FRANCS")},
+                            QRect(8, 6, 392, 60), {"francs", QStringLiteral("FRANCS")},
                             {"euros", QStringLiteral("EUROS")}, "rectifier");
   francs = GroupBox1->first();
   euros = GroupBox1->second();
   rectifier = GroupBox1->rectify();
   GroupBox2 = new ChoiceBox(this, "GroupBox2", QStringLiteral("QUEL TYPE DE TAUX ANNUEL ?"),
-                            QRect(8, 70, 384, 60), {"tx_prop", QStringLiteral("PROPORTIONNEL")},
+                            QRect(8, 70, 392, 60), {"tx_prop", QStringLiteral("PROPORTIONNEL")},
                             {"tx_actu", QStringLiteral("ACTUARIEL")}, "rectifier_1");
   tx_prop = GroupBox2->first();
   tx_actu = GroupBox2->second();
   rectifier_1 = GroupBox2->rectify();
   Label15 = controls::label(this, "Label15",
                             QStringLiteral("SANS CHOIX PREALABLE, PAS DE SAISIE VALIDE !"),
-                            QRect(8, 134, 384, 18));
+                            QRect(8, 134, 392, 18));
   Label15->setFont(controls::boldFont(9));
   Label15->setAlignment(Qt::AlignCenter);
   colors::setTextColor(Label15, colors::Red);
@@ -81,25 +81,25 @@ void TForm7::createChoiceBoxes() {
 
 void TForm7::createEntries() {
   GroupBox3 = controls::groupBox(this, "GroupBox3", QStringLiteral("SAISIE DES DONNEES:"),
-                                 QRect(8, 156, 384, 128));
+                                 QRect(8, 156, 392, 128));
   auto caption = [&](const char* name, const QString& text, int top) {
     return controls::label(GroupBox3, name, text, QRect(10, top + 2, kEntryLeft - 14, 20));
   };
   auto entry = [&](const char* name, int top) {
-    return controls::edit(GroupBox3, name, QRect(kEntryLeft, top, 110, 22));
+    return controls::edit(GroupBox3, name, QRect(kEntryLeft, top, 96, 22));
   };
   caption("Label1", QStringLiteral("CAPITAL:"), 22);
   ch_capital = entry("ch_capital", 22);
   Label2 = caption("Label2", QStringLiteral("TAUX ANNUEL"), 48);
   ch_le_taux = entry("ch_le_taux", 48);
-  controls::label(GroupBox3, "Label3", QStringLiteral("%"), QRect(kEntryLeft + 116, 50, 20, 20));
+  controls::label(GroupBox3, "Label3", QStringLiteral("%"), QRect(kEntryLeft + 100, 50, 20, 20));
   caption("Label4", QStringLiteral("NOMBRE DE REMBOURSEMENTS PAR AN"), 74);
   ch_ech_an = entry("ch_ech_an", 74);
   caption("Label5", QStringLiteral("NOMBRE TOTAL DE REMBOURSEMENTS"), 100);
   ch_tot_ech = entry("ch_tot_ech", 100);
 
   GroupBox4 = controls::groupBox(this, "GroupBox4", QStringLiteral("DATE de la PREMIERE ECHEANCE"),
-                                 QRect(8, 288, 384, 80));
+                                 QRect(8, 288, 392, 80));
   ch_mois = controls::edit(GroupBox4, "ch_mois", QRect(80, 22, 60, 22));
   ch_annee = controls::edit(GroupBox4, "ch_annee", QRect(80, 48, 60, 22));
   controls::label(GroupBox4, "Label6", QStringLiteral("MOIS"), QRect(10, 24, 64, 20));
@@ -107,17 +107,17 @@ void TForm7::createEntries() {
   controls::label(GroupBox4, "Label8", QStringLiteral("ANNEE"), QRect(10, 50, 64, 20));
   controls::label(GroupBox4, "Label9", QStringLiteral("(4 chiffres)"), QRect(150, 50, 150, 20));
 
-  AFFICHER = controls::button(this, "AFFICHER", QStringLiteral("AFFICHER"), QRect(8, 376, 120, 30));
+  AFFICHER = controls::button(this, "AFFICHER", QStringLiteral("AFFICHER"), QRect(8, 376, 124, 30));
   // Enter on the focused button displays, as Enter along the entries leads to it.
   AFFICHER->setAutoDefault(true);
   AFFICHER->setEnabled(false);
   IMPRIMER =
-      controls::button(this, "IMPRIMER", QStringLiteral("IMPRIMER"), QRect(140, 376, 120, 30));
+      controls::button(this, "IMPRIMER", QStringLiteral("IMPRIMER"), QRect(142, 376, 124, 30));
   IMPRIMER->setEnabled(false);
-  EFFACER = controls::button(this, "EFFACER", QStringLiteral("EFFACER"), QRect(272, 376, 120, 30));
+  EFFACER = controls::button(this, "EFFACER", QStringLiteral("EFFACER"), QRect(276, 376, 124, 30));
   RETOUR_MENU =
       controls::button(this, "RETOUR_MENU", QStringLiteral("RETOUR MENU"), QRect(8, 656, 180, 32));
-  QUITTER = controls::button(this, "QUITTER", QStringLiteral("QUITTER"), QRect(212, 656, 180, 32));
+  QUITTER = controls::button(this, "QUITTER", QStringLiteral("QUITTER"), QRect(220, 656, 180, 32));
 }
 
 void TForm7::createResults() {
@@ -125,22 +125,22 @@ void TForm7::createResults() {
     controls::label(this, name, text, QRect(8, top + 2, kResultLeft - 12, 20));
   };
   caption("Label10", QStringLiteral("Taux de Période:"), 418);
-  taux_per = resultPanel(this, "taux_per", QRect(kResultLeft, 418, 232, 24));
+  taux_per = resultPanel(this, "taux_per", QRect(kResultLeft, 418, 240, 24));
   caption("Label11", QStringLiteral("Taux Annuel Equivalent:"), 448);
-  taux_equi = resultPanel(this, "taux_equi", QRect(kResultLeft, 448, 120, 24));
-  Panel4 = resultPanel(this, "Panel4", QRect(kUnitLeft, 448, 108, 24));
+  taux_equi = resultPanel(this, "taux_equi", QRect(kResultLeft, 448, 124, 24));
+  Panel4 = resultPanel(this, "Panel4", QRect(kUnitLeft, 448, 112, 24));
   caption("Label12", QStringLiteral("Montant d'une Echéance:"), 478);
-  echeance = resultPanel(this, "echeance", QRect(kResultLeft, 478, 120, 24));
-  Panel2 = resultPanel(this, "Panel2", QRect(kUnitLeft, 478, 108, 24));
-  Panel3 = resultPanel(this, "Panel3", QRect(kResultLeft, 506, 120, 24));
-  Panel5 = resultPanel(this, "Panel5", QRect(kUnitLeft, 506, 108, 24));
+  echeance = resultPanel(this, "echeance", QRect(kResultLeft, 478, 124, 24));
+  Panel2 = resultPanel(this, "Panel2", QRect(kUnitLeft, 478, 112, 24));
+  Panel3 = resultPanel(this, "Panel3", QRect(kResultLeft, 506, 124, 24));
+  Panel5 = resultPanel(this, "Panel5", QRect(kUnitLeft, 506, 112, 24));
 }
 
 void TForm7::createGrids() {
-  const QRect box(0, 0, 592, 340);
-  const QRect grid(8, 22, 576, 310);
-  AFFI1 = controls::groupBox(this, "AFFI1", QString(), box.translated(400, 6));
-  AFFI2 = controls::groupBox(this, "AFFI2", QString(), box.translated(400, 352));
+  const QRect box(0, 0, 576, 340);
+  const QRect grid(8, 22, 560, 310);
+  AFFI1 = controls::groupBox(this, "AFFI1", QString(), box.translated(412, 6));
+  AFFI2 = controls::groupBox(this, "AFFI2", QString(), box.translated(412, 352));
   typedCells_ = new ScheduleCells(ScheduleCells::Side::Typed);
   otherCells_ = new ScheduleCells(ScheduleCells::Side::Other);
   StringGrid1 = makeScheduleGrid(AFFI1, "StringGrid1", grid, typedCells_);

@@ -10,13 +10,11 @@
 #include "app/ui/report_printing.h"
 #include "core/numbers.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStyle>
 
 namespace kalmoris {
 
@@ -56,12 +54,11 @@ void TForm7::createPrintPanel() {
                       QStringLiteral("(Modifier selon besoin les échéances de début et/ou fin.)"),
                       QRect(12, 162, 416, 16));
   QFont small = Label20->font();
-  small.setPointSize(7);
+  small.setPointSize(8);
   Label20->setFont(small);
   colors::setTextColor(Label20, colors::Red);
   imp_fr = controls::button(panel6, "imp_fr", QStringLiteral("en FRANCS"), QRect(12, 194, 130, 32));
   BitBtn1 = controls::button(panel6, "BitBtn1", QStringLiteral("&Aide"), QRect(155, 194, 130, 32));
-  BitBtn1->setIcon(QApplication::style()->standardIcon(QStyle::SP_DialogHelpButton));
   imp_eu = controls::button(panel6, "imp_eu", QStringLiteral("en EUROS"), QRect(298, 194, 130, 32));
   Button5 = controls::button(panel6, "Button5", QStringLiteral("RETOUR"), QRect(155, 254, 130, 32));
   panel6->hide();

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QHeaderView>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 
@@ -12,6 +13,8 @@ namespace kalmoris {
 namespace {
 constexpr int kColumnWidth = 90;
 constexpr int kRowHeight = 20;
+constexpr int kHeaderHeight = 34;
+const Qt::Alignment kHeaderAlignment = Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap);
 
 // Paints the header of the fixed column in the view's corner button, which Qt leaves blank.
 class CornerCaption : public QObject {
@@ -27,7 +30,7 @@ class CornerCaption : public QObject {
     option.initFrom(corner);
     option.rect = corner->rect();
     option.text = grid_->cell(0, 0);
-    option.textAlignment = Qt::AlignCenter;
+    option.textAlignment = kHeaderAlignment;
     option.position = QStyleOptionHeader::OnlyOneSection;
     QStylePainter painter(corner);
     painter.drawControl(QStyle::CE_Header, option);
@@ -109,6 +112,9 @@ StringGrid* makeScheduleGrid(QWidget* parent, const char* name, QRect place, Sch
   grid->setDefaultColumnWidth(kColumnWidth);
   grid->setDefaultRowHeight(kRowHeight);
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // The headers take two lines to fit the 90-wide columns.
+  grid->horizontalHeader()->setDefaultAlignment(kHeaderAlignment);
+  grid->horizontalHeader()->setFixedHeight(kHeaderHeight);
   if (auto* corner = grid->findChild<QAbstractButton*>()) new CornerCaption(grid, corner);
   return grid;
 }

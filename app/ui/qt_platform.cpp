@@ -29,9 +29,10 @@ QtPlatform::~QtPlatform() = default;
 QString QtPlatform::pdfOutputName() { return QStringLiteral("Fichier PDF"); }
 
 void QtPlatform::usePdfOutput() {
+  // An empty file name puts the printer back to its native format: clear it first.
+  printer_->setOutputFileName(QString());
   printer_->setOutputFormat(QPrinter::PdfFormat);
   printer_->setResolution(kPdfResolution);
-  printer_->setOutputFileName(QString());
   pdfNameChosenByDialog_ = false;
 }
 

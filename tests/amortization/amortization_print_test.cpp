@@ -250,7 +250,7 @@ class AmortizationPrintTest : public QObject {
     QCOMPARE(QPoint(title->x, title->y), QPoint(360, 366));
   }
 
-  void realPlatformListsThePdfOutput() {
+  void realPlatformListsAndSelectsThePdfOutput() {
     kalmoris::QtPlatform real;
     kalmoris::installPlatform(&real);
     {
@@ -258,6 +258,8 @@ class AmortizationPrintTest : public QObject {
       QComboBox* list = screen.find<QComboBox>("PrinterCombo");
       QVERIFY(list->findText(kalmoris::QtPlatform::pdfOutputName()) >= 0);
       QCOMPARE(list->currentText(), real.currentPrinterName());
+      list->setCurrentIndex(list->findText(kalmoris::QtPlatform::pdfOutputName()));
+      QCOMPARE(real.currentPrinterName(), kalmoris::QtPlatform::pdfOutputName());
     }
     kalmoris::installPlatform(&platform_);
   }
