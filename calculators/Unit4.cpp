@@ -33,7 +33,7 @@ using namespace calculator_controls;
 
 TForm4::TForm4()
     : Screen("Form4", QStringLiteral("     CALCUL D'UNE ECHEANCE (ou d'un versement)"),
-             QSize(680, 490)) {
+             QSize(710, 490)) {
   createControls();
   createConnections();
 }
@@ -42,13 +42,13 @@ TForm4::~TForm4() = default;
 
 void TForm4::createControls() {
   GroupBox1 = new ChoiceBox(this, "GroupBox1", QStringLiteral("COMMENT EST EXPRIME LE CAPITAL"),
-                            QRect(10, 8, 325, 62), {"FRANCS", QStringLiteral("FRANCS")},
+                            QRect(10, 8, 300, 62), {"FRANCS", QStringLiteral("FRANCS")},
                             {"EUROS", QStringLiteral("EUROS")}, "RECTIFIER");
   FRANCS = GroupBox1->first();
   EUROS = GroupBox1->second();
   RECTIFIER = GroupBox1->rectify();
   GroupBox4 = new ChoiceBox(this, "GroupBox4", QStringLiteral("QUEL TYPE de TAUX ANNUEL:"),
-                            QRect(345, 8, 325, 62), {"tx_prop", QStringLiteral("PROPORTIONNEL")},
+                            QRect(320, 8, 380, 62), {"tx_prop", QStringLiteral("PROPORTIONNEL")},
                             {"tx_actu", QStringLiteral("ACTUARIEL")}, "RECTIFIER_1");
   tx_prop = GroupBox4->first();
   tx_actu = GroupBox4->second();
@@ -60,22 +60,22 @@ void TForm4::createControls() {
   createEntries();
   createResults();
 
-  calcul = calculateButton(this, "calcul", QStringLiteral("CALCULER"), QRect(490, 300, 180, 44));
-  INFO = messagePanel(this, "INFO", QRect(10, 408, 660, 28));
+  calcul = calculateButton(this, "calcul", QStringLiteral("CALCULER"), QRect(500, 300, 200, 44));
+  INFO = messagePanel(this, "INFO", QRect(10, 408, 690, 28));
   const int top = 448;
-  EFFACER = controls::button(this, "EFFACER", QStringLiteral("EFFACER"), QRect(10, top, 155, 30));
+  EFFACER = controls::button(this, "EFFACER", QStringLiteral("EFFACER"), QRect(10, top, 162, 30));
   IMPRIMER =
-      controls::button(this, "IMPRIMER", QStringLiteral("IMPRIMER"), QRect(178, top, 155, 30));
+      controls::button(this, "IMPRIMER", QStringLiteral("IMPRIMER"), QRect(186, top, 162, 30));
   RETOUR_MENU = controls::button(this, "RETOUR_MENU", QStringLiteral("RETOUR_MENU"),
-                                 QRect(346, top, 155, 30));
-  QUITTER = controls::button(this, "QUITTER", QStringLiteral("QUITTER"), QRect(515, top, 155, 30));
+                                 QRect(362, top, 162, 30));
+  QUITTER = controls::button(this, "QUITTER", QStringLiteral("QUITTER"), QRect(538, top, 162, 30));
 
   choices_ = std::make_unique<LoanChoices>(GroupBox1, GroupBox4, calcul);
 }
 
 void TForm4::createEntries() {
   GroupBox2 = controls::groupBox(this, "GroupBox2", QStringLiteral("SAISIE DES DONNEES"),
-                                 QRect(10, 94, 660, 150));
+                                 QRect(10, 94, 690, 150));
   const QRect capital(kFieldLeft, 24, kAmountWidth, 24);
   const QRect rate(kFieldLeft, 54, kAmountWidth, 24);
   const QRect perYear(kFieldLeft, 84, kCountWidth, 24);

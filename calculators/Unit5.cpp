@@ -32,7 +32,7 @@ constexpr int kUnitLeft = kFieldLeft + kAmountWidth + 4;
 
 using namespace calculator_controls;
 
-TForm5::TForm5() : Screen("Form5", QStringLiteral("CALCUL RAPIDE D'UN CAPITAL"), QSize(680, 530)) {
+TForm5::TForm5() : Screen("Form5", QStringLiteral("CALCUL RAPIDE D'UN CAPITAL"), QSize(710, 502)) {
   createControls();
   createConnections();
 }
@@ -41,13 +41,13 @@ TForm5::~TForm5() = default;
 
 void TForm5::createControls() {
   GroupBox1 = new ChoiceBox(this, "GroupBox1", QStringLiteral("FRANCS ou EUROS ?"),
-                            QRect(10, 8, 325, 62), {"FRANCS", QStringLiteral("FRANCS")},
+                            QRect(10, 8, 300, 62), {"FRANCS", QStringLiteral("FRANCS")},
                             {"EUROS", QStringLiteral("EUROS")}, "RECTIFIER");
   FRANCS = GroupBox1->first();
   EUROS = GroupBox1->second();
   RECTIFIER = GroupBox1->rectify();
   GroupBox2 = new ChoiceBox(this, "GroupBox2", QStringLiteral("TYPE de TAUX ANNUEL:"),
-                            QRect(345, 8, 325, 62), {"tx_prop", QStringLiteral("PROPORTIONNEL")},
+                            QRect(320, 8, 380, 62), {"tx_prop", QStringLiteral("PROPORTIONNEL")},
                             {"tx_actu", QStringLiteral("ACTUARIEL")}, "RECTIFIER_1");
   tx_prop = GroupBox2->first();
   tx_actu = GroupBox2->second();
@@ -59,22 +59,22 @@ void TForm5::createControls() {
   createEntries();
   createResults();
 
-  calcul = calculateButton(this, "calcul", QStringLiteral("CALCUL"), QRect(490, 340, 180, 44));
-  info = messagePanel(this, "info", QRect(10, 448, 660, 28));
-  const int top = 488;
-  effacer = controls::button(this, "effacer", QStringLiteral("EFFACER"), QRect(10, top, 155, 30));
+  calcul = calculateButton(this, "calcul", QStringLiteral("CALCUL"), QRect(500, 340, 200, 44));
+  info = messagePanel(this, "info", QRect(10, 424, 690, 28));
+  const int top = 462;
+  effacer = controls::button(this, "effacer", QStringLiteral("EFFACER"), QRect(10, top, 162, 30));
   imprimer =
-      controls::button(this, "imprimer", QStringLiteral("IMPRIMER"), QRect(178, top, 155, 30));
+      controls::button(this, "imprimer", QStringLiteral("IMPRIMER"), QRect(186, top, 162, 30));
   retour_menu = controls::button(this, "retour_menu", QStringLiteral("RETOUR MENU"),
-                                 QRect(346, top, 155, 30));
-  quitter = controls::button(this, "quitter", QStringLiteral("QUITTER"), QRect(515, top, 155, 30));
+                                 QRect(362, top, 162, 30));
+  quitter = controls::button(this, "quitter", QStringLiteral("QUITTER"), QRect(538, top, 162, 30));
 
   choices_ = std::make_unique<LoanChoices>(GroupBox1, GroupBox2, calcul);
 }
 
 void TForm5::createEntries() {
   GroupBox3 = controls::groupBox(this, "GroupBox3", QStringLiteral("SAISIE DES DONNEES"),
-                                 QRect(10, 94, 660, 150));
+                                 QRect(10, 94, 690, 150));
   const QRect instalment(kFieldLeft, 24, kAmountWidth, 24);
   const QRect perYear(kFieldLeft, 54, kCountWidth, 24);
   const QRect total(kFieldLeft, 84, kCountWidth, 24);
@@ -102,7 +102,7 @@ void TForm5::createEntries() {
       QStringLiteral("Le résultat final dépend très étroitement de la précision de la saisie: plus "
                      "il y aura de décimales dans le montant d'une échéance et du taux annuel, "
                      "mieux le capital sera reconstitué. "),
-      QRect(14, 250, 656, 40));
+      QRect(14, 250, 686, 40));
   colors::setTextColor(Label10, colors::Blue);
 }
 

@@ -19,7 +19,7 @@ TForm6* Form6 = nullptr;
 
 namespace {
 const QString kEntryError = QStringLiteral("-ERREUR SAISIE-");
-constexpr int kFieldLeft = 262;
+constexpr int kFieldLeft = 276;
 constexpr int kAmountWidth = 130;
 constexpr int kCountWidth = 70;
 }  // namespace
@@ -35,10 +35,10 @@ void TForm6::createControls() {
   createExplanation();
   createEntries();
   CALCULER =
-      calculateButton(this, "CALCULER", QStringLiteral("CALCULER"), QRect(452, 118, 170, 44));
+      calculateButton(this, "CALCULER", QStringLiteral("CALCULER"), QRect(460, 108, 170, 44));
   IMPRIMER =
-      controls::button(this, "IMPRIMER", QStringLiteral("IMPRIMER"), QRect(452, 170, 170, 30));
-  EFFACER = controls::button(this, "EFFACER", QStringLiteral("EFFACER"), QRect(452, 208, 170, 30));
+      controls::button(this, "IMPRIMER", QStringLiteral("IMPRIMER"), QRect(460, 160, 170, 30));
+  EFFACER = controls::button(this, "EFFACER", QStringLiteral("EFFACER"), QRect(460, 198, 170, 30));
 
   const QRect deposited(kFieldLeft, 262, 160, 26);
   const QRect accumulated = deposited.translated(0, 34);

@@ -27,6 +27,7 @@ Panel* messagePanel(QWidget* parent, const char* name, QRect place) {
 Panel* bracePanel(QWidget* parent, const char* name, QRect place) {
   Panel* panel = controls::panel(parent, name, QStringLiteral("{"), place, colors::Light3D);
   panel->setBevel(false);
+  panel->setAutoFillBackground(false);  // drawn on whatever box holds it
   panel->setCaptionFont(QFont(QStringLiteral("Arial"), 30));
   return panel;
 }
