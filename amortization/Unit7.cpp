@@ -22,7 +22,6 @@ constexpr int kUnitLeft = 288;
 
 Panel* resultPanel(QWidget* parent, const char* name, QRect place) {
   Panel* panel = controls::panel(parent, name, QString(), place, colors::White);
-  panel->setBevel(false);
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   return panel;
 }
