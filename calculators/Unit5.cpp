@@ -61,6 +61,7 @@ void TForm5::createControls() {
 
   calcul = calculateButton(this, "calcul", QStringLiteral("CALCUL"), QRect(500, 340, 200, 44));
   info = messagePanel(this, "info", QRect(10, 424, 690, 28));
+  info->setBevel(true);  // unlike the other calculators' message panels
   const int top = 462;
   effacer = controls::button(this, "effacer", QStringLiteral("EFFACER"), QRect(10, top, 162, 30));
   imprimer =

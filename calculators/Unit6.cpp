@@ -48,6 +48,7 @@ void TForm6::createControls() {
   Panel4 = resultPanel(this, "Panel4", accumulated);
   Panel4->setCaptionFont(controls::boldFont(10));
   info = messagePanel(this, "info", QRect(10, 334, 620, 28));
+  info->setBevel(true);  // unlike the other calculators' message panels
   RETOUR_MENU =
       controls::button(this, "RETOUR_MENU", QStringLiteral("RETOUR MENU"), QRect(10, 376, 155, 30));
   QUITTER = controls::button(this, "QUITTER", QStringLiteral("QUITTER"), QRect(475, 376, 155, 30));
