@@ -1,0 +1,34 @@
+#include "dossier/panel_texts.h"
+
+#include "app/ui/controls.h"
+
+#include <QLabel>
+#include <QStringList>
+
+namespace kalmoris::panel_texts {
+
+QLabel* code(QWidget* panel, const char* code) {
+  const QByteArray name = QByteArray("Code_") + panel->objectName().toLatin1();
+  QLabel* label =
+      controls::label(panel, name.constData(), QString::fromLatin1(code), QRect(4, 3, 36, 13));
+  label->setFont(QFont(QStringLiteral("Arial"), 7));
+  return label;
+}
+
+QLabel* heading(QWidget* panel, const char* name, const QString& text, int top) {
+  QLabel* label = controls::label(panel, name, text, QRect(36, top, panel->width() - 72, 18));
+  label->setFont(controls::boldFont(9));
+  label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+  return label;
+}
+
+QLabel* paragraphs(QWidget* panel, const char* name, std::initializer_list<const char*> lines,
+                   QRect place) {
+  QStringList texts;
+  for (const char* line : lines) texts.append(QString::fromUtf8(line));
+  QLabel* label = controls::note(panel, name, texts.join(QLatin1Char('\n')), place);
+  label->setFont(QFont(QStringLiteral("Arial"), 8));
+  return label;
+}
+
+}  // namespace kalmoris::panel_texts

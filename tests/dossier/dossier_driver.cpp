@@ -1,0 +1,166 @@
+#include "tests/dossier/dossier_driver.h"
+
+#include "app/ui/colors.h"
+#include "app/ui/string_grid.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace kalmoris::testing {
+
+DossierDriver::DossierDriver()
+    : platform_(std::make_unique<ScriptedPlatform>()),
+      guard_(std::make_unique<ModalGuard>(*platform_)) {
+  installPlatform(platform_.get());
+  screen_ = std::make_unique<TForm2>();
+  screen_->showAt(1, 1);
+  screen_->resize(798, screen_->height());
+}
+
+DossierDriver::~DossierDriver() {
+  screen_.reset();
+  installPlatform(nullptr);
+}
+
+QWidget* DossierDriver::control(const char* name) const {
+  QWidget* found = screen_->findChild<QWidget*>(QString::fromLatin1(name));
+  if (!found) qWarning("no control %s", name);
+  return found;
+}
+
+QLineEdit* DossierDriver::field(const char* name) const {
+  return qobject_cast<QLineEdit*>(control(name));
+}
+Panel* DossierDriver::panel(const char* name) const {
+  return qobject_cast<Panel*>(control(name));
+}
+QPushButton* DossierDriver::button(const char* name) const {
+  return qobject_cast<QPushButton*>(control(name));
+}
+QLabel* DossierDriver::label(const char* name) const {
+  return qobject_cast<QLabel*>(control(name));
+}
+QAction* DossierDriver::action(const char* name) const {
+  return screen_->findChild<QAction*>(QString::fromLatin1(name));
+}
+StringGrid* DossierDriver::grid() const {
+  return screen_->findChild<StringGrid*>("StringGrid1");
+}
+
+void DossierDriver::type(const char* name, const QString& text) const {
+  QLineEdit* edit = field(name);
+  edit->selectAll();
+  if (text.isEmpty())
+    QTest::keyClick(edit, Qt::Key_Delete);
+  else
+    QTest::keyClicks(edit, text);
+}
+
+void DossierDriver::typeAll(
+    std::initializer_list<std::pair<const char*, const char*>> entries) const {
+  for (const auto& [name, text] : entries) type(name, QString::fromUtf8(text));
+}
+
+void DossierDriver::pressEnter(const char* name) const {
+  QTest::keyClick(field(name), Qt::Key_Return);
+}
+
+void DossierDriver::click(const char* name) const {
+  QPushButton* target = button(name);
+  if (!target || !target->isVisible()) {
+    QTest::qFail(qPrintable(QStringLiteral("%1 cannot be clicked").arg(name)), __FILE__, __LINE__);
+    return;
+  }
+  QTest::mouseClick(target, Qt::LeftButton);
+}
+
+void DossierDriver::trigger(const char* name) const {
+  action(name)->trigger();
+}
+
+QString DossierDriver::cell(int col, int row) const {
+  return grid()->cell(col, row);
+}
+
+void DossierDriver::typeCell(int col, int row, const QString& text) const {
+  StringGrid* view = grid();
+  const QModelIndex index = view->model()->index(row - 1, col);
+  view->setCurrentIndex(index);
+  view->edit(index);
+  QLineEdit* editor = nullptr;
+  for (QLineEdit* open : view->viewport()->findChildren<QLineEdit*>())
+    if (open->isVisible()) editor = open;
+  if (!editor) {
+    QTest::qFail("no cell editor", __FILE__, __LINE__);
+    return;
+  }
+  editor->selectAll();
+  if (text.isEmpty())
+    QTest::keyClick(editor, Qt::Key_Delete);
+  else
+    QTest::keyClicks(editor, text);
+  QTest::keyClick(editor, Qt::Key_Return);
+  // The closed editor goes at once, as it would before the user's next action.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void DossierDriver::typeRow(int row, std::initializer_list<const char*> cells) const {
+  int col = 1;
+  for (const char* text : cells) {
+    if (text != nullptr) typeCell(col, row, QString::fromUtf8(text));
+    ++col;
+  }
+}
+
+void DossierDriver::clickCell(int col, int row) const {
+  StringGrid* view = grid();
+  const QRect place = view->visualRect(view->model()->index(row - 1, col));
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, place.center());
+}
+
+QString DossierDriver::text(const char* name) const {
+  QWidget* widget = control(name);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
+  if (auto* shownPanel = qobject_cast<Panel*>(widget)) return shownPanel->text();
+  if (auto* shownLabel = qobject_cast<QLabel*>(widget)) return shownLabel->text();
+  if (auto* shownButton = qobject_cast<QPushButton*>(widget)) return shownButton->text();
+  return QString();
+}
+
+bool DossierDriver::shown(const char* name) const {
+  QWidget* widget = control(name);
+  return widget && !widget->isHidden();
+}
+
+QPoint DossierDriver::place(const char* name) const {
+  return control(name)->pos();
+}
+
+QColor DossierDriver::background(const char* name) const {
+  return colors::background(control(name));
+}
+
+void DossierDriver::typeValidatedLoan() const {
+  typeAll({{"ch_nom_emp", "g. roravor"},
+           {"ch_capital", "200000"},
+           {"ch_nb_remb", "180"},
+           {"ch_remb_an", "12"},
+           {"ch_grpv", "2"},
+           {"ch_fr1_txt", "frais notariaux"},
+           {"ch_fr1_val", "7116"},
+           {"ch_fr2_txt", "frais de dossier"},
+           {"ch_fr2_val", "2000"},
+           {"ch_teg_ann", "12.13"}});
+  click("bt_valider");
+  typeRow(1, {"-200000", "1", nullptr, "9116"});
+  typeRow(2, {"2304.69", "180", "89"});
+}
+
+QStringList DossierDriver::problems() const {
+  return platform_->unexpected + platform_->errors;
+}
+
+}  // namespace kalmoris::testing
