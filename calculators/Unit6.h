@@ -12,7 +12,7 @@ namespace kalmoris {
 class Panel;
 
 // "LE CUMUL DES VERSEMENTS": the accumulated value of a series of equal deposits at compound
-// interest, in unspecified monetary units.
+// interest, in monetary units of no named currency.
 class TForm6 : public Screen {
   Q_OBJECT
 
