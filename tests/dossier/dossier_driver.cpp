@@ -50,13 +50,26 @@ StringGrid* DossierDriver::grid() const {
   return screen_->findChild<StringGrid*>("StringGrid1");
 }
 
+namespace {
+// Key after key; a character beyond ASCII comes as the text of an unnamed key, as an input
+// method sends it.
+void typeKeys(QWidget* target, const QString& text) {
+  for (QChar c : text) {
+    if (c.unicode() < 0x80)
+      QTest::keyClick(target, char(c.unicode()));
+    else
+      QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
+}
+}  // namespace
+
 void DossierDriver::type(const char* name, const QString& text) const {
   QLineEdit* edit = field(name);
   edit->selectAll();
   if (text.isEmpty())
     QTest::keyClick(edit, Qt::Key_Delete);
   else
-    QTest::keyClicks(edit, text);
+    typeKeys(edit, text);
 }
 
 void DossierDriver::typeAll(
@@ -101,7 +114,7 @@ void DossierDriver::typeCell(int col, int row, const QString& text) const {
   if (text.isEmpty())
     QTest::keyClick(editor, Qt::Key_Delete);
   else
-    QTest::keyClicks(editor, text);
+    typeKeys(editor, text);
   QTest::keyClick(editor, Qt::Key_Return);
   // The closed editor goes at once, as it would before the user's next action.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,0 +1,294 @@
+// The dossier screen's "FICHIER" menu: opening, saving and saving as ".TEG" files.
+#include "app/ui/string_grid.h"
+#include "tests/dossier/dossier_driver.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using kalmoris::testing::DossierDriver;
+
+namespace {
+
+const QString kCaption = QStringLiteral("-2- VERIFICATION DE TAUX EFFECTIF GLOBAL.");
+
+QByteArray contents(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
+
+void write(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+// A dossier of two groups as a user saved it before validating, with an accented name.
+const QByteArray kTypedDossier =
+    "Ren\xe9 \x80uro\r\n200000\r\n180\r\n12\r\n12.13\r\nfrais notariaux\r\nfrais de "
+    "dossier\r\n\r\n7116\r\n2000\r\n\r\n2\r\n-200000\r\n1\r\n\r\n9116\r\n2304.69\r\n180\r\n89\r\n"
+    "\r\n";
+
+}  // namespace
+
+class DossierFilesTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<DossierDriver> d;
+  std::unique_ptr<QTemporaryDir> folder;
+
+  QString path(const char* name) const { return folder->filePath(QString::fromUtf8(name)); }
+  void open(const QString& name) {
+    d->platform().openAnswers.push_back(name);
+    d->trigger("Men_OUVRIR1_");
+  }
+  void saveAs(const QString& name) {
+    d->platform().saveAnswers.push_back(name);
+    d->trigger("Men_ENREGISTRERSOUS1_");
+  }
+  void validateAndCalculate() {
+    d->click("bt_valider");
+    d->click("BBt_CALCUL");
+  }
+  QStringList results() const {
+    QStringList shown;
+    for (const char* name :
+         {"Panel1", "Panel83", "Panel37", "Panel39", "Panel82", "Panel84", "Panel125", "Panel127"})
+      shown.append(d->text(name));
+    return shown;
+  }
+
+ private slots:
+  void init() {
+    d = std::make_unique<DossierDriver>();
+    folder = std::make_unique<QTemporaryDir>();
+  }
+  void cleanup() {
+    const QStringList problems = d->problems();
+    d.reset();
+    folder.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+  }
+
+  void cancellingTheOpenDialogChangesNothing() {
+    d->typeValidatedLoan();
+    open(QString());
+    QCOMPARE(d->platform().lastOpenFilter, QString("Répertoire(*.REP) (*.TEG)"));
+    QCOMPARE(d->text("ch_capital"), QString(" 200000,00"));
+    QCOMPARE(d->cell(1, 2), QString("2304.69"));
+    QCOMPARE(d->screen().windowTitle(), kCaption);
+  }
+
+  void openStartsInTheRepertoireFolderWhereItExists_data() {
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("folder present") << true;
+    QTest::newRow("folder absent") << false;
+  }
+  void openStartsInTheRepertoireFolderWhereItExists() {
+    QFETCH(bool, exists);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder->path());
+    if (exists) QDir(folder->path()).mkdir("repertoire");
+    open(QString());
+    QDir::setCurrent(previous);
+    QCOMPARE(d->platform().lastOpenDirectory, exists ? path("repertoire") : QString());
+  }
+
+  void openingAFileErasesTheScreenThenPutsItsTextsBack() {
+    d->typeValidatedLoan();
+    d->typeCell(2, 2, "179");
+    d->click("BBt_CALCUL");
+    write(path("dossier.TEG"), kTypedDossier);
+    open(path("dossier.TEG"));
+    QCOMPARE(d->screen().windowTitle(), path("dossier.TEG"));
+    QCOMPARE(d->text("ch_nom_emp"), QString("René €uro"));
+    QCOMPARE(d->text("ch_teg_ann"), QString("12.13"));
+    QCOMPARE(d->text("ch_fr3_txt"), QString());
+    QCOMPARE(d->text("ch_grpv"), QString("2"));
+    QCOMPARE(d->cell(1, 1), QString("-200000"));
+    QCOMPARE(d->cell(4, 1), QString("9116"));
+    QCOMPARE(d->cell(3, 2), QString("89"));
+    QCOMPARE(d->cell(0, 1), QString());
+    QCOMPARE(d->cell(5, 1), QString());
+    QCOMPARE(d->text("bt_valider"), QString("CLIQUER ICI pour VALIDER"));
+    QVERIFY(!d->button("BBt_CALCUL")->isEnabled());
+    QVERIFY(!d->shown("Panel161"));
+    QVERIFY(d->text("Panel127").isEmpty());
+    validateAndCalculate();
+    QCOMPARE(d->text("Panel82"), QString("12,8289 %"));
+    QCOMPARE(d->text("ch_nom_emp"), QString("RENé €URO"));
+  }
+
+  void openingAMissingFileNamesItInTheTitle() {
+    open(path("nouveau.TEG"));
+    QCOMPARE(d->takeErrors(), QStringList{"Fichier introuvable"});
+    QCOMPARE(d->screen().windowTitle(), path("nouveau.TEG"));
+    d->typeValidatedLoan();
+    d->trigger("ENREGISTRER1");
+    QVERIFY(contents(path("nouveau.TEG")).startsWith("G. RORAVOR\r\n 200000,00\r\n"));
+  }
+
+  void openingRefusesWhatIsNoDossier_data() {
+    QTest::addColumn<QByteArray>("bytes");  // empty: the folder itself
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("name");  // ch_nom_emp afterwards
+    QTest::newRow("folder") << QByteArray()
+                            << "« %1 » est un répertoire : choisissez un fichier .TEG."
+                            << "";
+    QTest::newRow("huge file") << QByteArray(1024 * 1024 + 1, '\n')
+                               << "« %1 » dépasse 1024 Ko : ce n'est pas un dossier .TEG."
+                               << "";
+    QTest::newRow("no group") << QByteArray("A\r\n1\r\n1\r\n1\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n0\r\n")
+                              << "Ce fichier ne peut pas être ouvert : sa ligne 12 annonce 0 blocs "
+                                 "de saisie, alors qu'un dossier en compte de 1 à 360."
+                              << "A";
+    QTest::newRow("lines of LF alone") << QByteArray("B\n1\n1\n1\n\n\n\n\n\n\n\nx\n")
+                                       << "'x' n'est pas une valeur entière correcte"
+                                       << "B";
+  }
+  void openingRefusesWhatIsNoDossier() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QFETCH(QString, name);
+    const QString file = bytes.isEmpty() ? folder->path() : path("autre.TEG");
+    if (!bytes.isEmpty()) write(file, bytes);
+    d->typeValidatedLoan();
+    open(file);
+    QCOMPARE(d->takeErrors(), QStringList{message.contains("%1") ? message.arg(file) : message});
+    QCOMPARE(d->text("ch_nom_emp"), name);
+    QCOMPARE(d->cell(1, 1), QString());
+  }
+
+  void saveAsWritesTheDossierAndMakesItTheCurrentFile_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("no extension") << "pret"
+                                  << "pret.TEG";
+    QTest::newRow("extension kept") << "pret.TEG"
+                                    << "pret.TEG";
+    QTest::newRow("extension in lower case") << "pret.teg"
+                                             << "pret.teg";
+    QTest::newRow("other extension") << "pret.txt"
+                                     << "pret.txt.TEG";
+  }
+  void saveAsWritesTheDossierAndMakesItTheCurrentFile() {
+    QFETCH(QString, answer);
+    QFETCH(QString, saved);
+    d->typeValidatedLoan();
+    d->click("BBt_CALCUL");
+    saveAs(folder->filePath(answer));
+    QCOMPARE(d->platform().lastSaveFilter, QString("*.TEG"));
+    QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{saved});
+    const QStringList lines = QString::fromLatin1(contents(folder->filePath(saved))).split("\r\n");
+    QCOMPARE(lines.size(), 21);
+    QCOMPARE(lines[0], QString("G. RORAVOR"));
+    QCOMPARE(lines[7], QString::fromLatin1("     n\xe9"
+                                           "ant"));
+    QCOMPARE(lines[12], QString(" -200000,00"));
+    QCOMPARE(lines[19], QString(" 0,00"));
+    QCOMPARE(d->screen().windowTitle(), folder->filePath(saved));
+  }
+
+  void saveAsAsksBeforeReplacingTheNameItMade_data() {
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("replaced") << true;
+    QTest::newRow("kept") << false;
+  }
+  void saveAsAsksBeforeReplacingTheNameItMade() {
+    QFETCH(bool, replace);
+    write(path("pret.TEG"), "ancien\r\n");
+    d->typeValidatedLoan();
+    d->platform().yesNoAnswers.push_back(replace);
+    saveAs(path("pret"));
+    QCOMPARE(d->platform().questions.size(), 1);
+    QVERIFY(d->platform().questions[0].contains(path("pret.TEG")));
+    QCOMPARE(contents(path("pret.TEG")) == "ancien\r\n", !replace);
+    QCOMPARE(d->screen().windowTitle(), replace ? path("pret.TEG") : kCaption);
+  }
+
+  void saveWithoutACurrentFileAsksForAName() {
+    d->typeValidatedLoan();
+    d->platform().saveAnswers.push_back(path("premier"));
+    d->trigger("ENREGISTRER1");
+    QVERIFY(QFile::exists(path("premier.TEG")));
+    QVERIFY(!QFile::exists(kCaption));
+  }
+
+  void saveWritesTheFileLastSavedAs() {
+    write(path("ouvert.TEG"), kTypedDossier);
+    open(path("ouvert.TEG"));
+    saveAs(path("copie"));
+    d->type("ch_nom_emp", "autre");
+    d->trigger("ENREGISTRER1");
+    QVERIFY(contents(path("copie.TEG")).startsWith("autre\r\n"));
+    QCOMPARE(contents(path("ouvert.TEG")), kTypedDossier);
+  }
+
+  void savedDossierReopensToTheSameResults() {
+    d->typeValidatedLoan();
+    d->click("BBt_CALCUL");
+    const QStringList before = results();
+    saveAs(path("pret"));
+    d->click("effac_tout");
+    open(path("pret.TEG"));
+    validateAndCalculate();
+    QCOMPARE(results(), before);
+    QCOMPARE(d->cell(5, 2), QString(" 2393,69"));
+  }
+
+  void exampleSavedAtOnceKeepsItsThreeGroups() {
+    d->click("VOIR_EXEMPLES");
+    d->click("BBt_VOIR_EX_2_");
+    d->click("Bt_VOIR_CALCUL_2_");
+    saveAs(path("exemple2"));
+    const QStringList lines = QString::fromLatin1(contents(path("exemple2.TEG"))).split("\r\n");
+    QCOMPARE(lines.size(), 12 + 3 * 4 + 1);
+    QCOMPARE(lines[11], QString("3"));
+    QCOMPARE(lines.mid(20, 4), QStringList({"2304.69", "179", "89", "0"}));
+  }
+
+  void textTheFileCannotHoldIsRefusedAndThePreviousFileKept() {
+    write(path("pret.TEG"), kTypedDossier);
+    open(path("pret.TEG"));
+    d->type("ch_nom_emp", "Łukasz");
+    d->trigger("ENREGISTRER1");
+    const QStringList errors = d->takeErrors();
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors[0].contains("« EMPRUNTEUR »") && errors[0].contains("« Ł »"),
+             qPrintable(errors[0]));
+    QCOMPARE(contents(path("pret.TEG")), kTypedDossier);
+  }
+
+  void savingIntoAMissingFolderFails() {
+    d->typeValidatedLoan();
+    saveAs(path("absent/pret"));
+    QCOMPARE(d->takeErrors(), QStringList{"Fichier introuvable"});
+    QCOMPARE(d->screen().windowTitle(), kCaption);
+  }
+
+  void fullCapacityDossierSavesAndReopens() {
+    d->typeAll({{"ch_capital", "360000"},
+                {"ch_nb_remb", "359"},
+                {"ch_remb_an", "12"},
+                {"ch_grpv", "360"}});
+    d->click("bt_valider");
+    kalmoris::StringGrid* grid = d->grid();
+    grid->setCell(1, 1, "-360000");
+    for (int row = 2; row <= 360; ++row) grid->setCell(1, row, QString::number(1000 + row));
+    d->click("BBt_CALCUL");
+    const QStringList before = results();
+    saveAs(path("long"));
+    d->click("effac_tout");
+    open(path("long.TEG"));
+    QCOMPARE(d->grid()->rowCount(), 361);
+    QCOMPARE(d->cell(1, 360), QString(" 1360,00"));
+    validateAndCalculate();
+    QCOMPARE(results(), before);
+  }
+};
+
+QTEST_MAIN(DossierFilesTest)
+#include "dossier_files_test.moc"

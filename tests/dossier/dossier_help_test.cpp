@@ -1,0 +1,398 @@
+// The dossier screen's help panels, examples menu, notices and worked examples.
+#include "app/ui/colors.h"
+#include "app/ui/string_grid.h"
+#include "tests/dossier/dossier_driver.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+using kalmoris::Panel;
+using kalmoris::testing::DossierDriver;
+namespace colors = kalmoris::colors;
+
+namespace {
+
+// Every text a panel shows: its labels, its caption and those of its panels and buttons.
+QString textsOf(QWidget* panel) {
+  QStringList texts;
+  for (QLabel* label : panel->findChildren<QLabel*>()) texts.append(label->text());
+  for (QPushButton* button : panel->findChildren<QPushButton*>()) texts.append(button->text());
+  return texts.join('\n');
+}
+
+QByteArray suffixOf(int example) {
+  return QByteArray::number(example == 3 ? 5 : example) + "_";
+}
+
+}  // namespace
+
+class DossierHelpTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<DossierDriver> d;
+
+  void openNotice(int example) {
+    d->click("VOIR_EXEMPLES");
+    d->click(("BBt_VOIR_EX_" + suffixOf(example)).constData());
+  }
+
+ private slots:
+  void init() { d = std::make_unique<DossierDriver>(); }
+  void cleanup() {
+    const QStringList problems = d->problems();
+    d.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+  }
+
+  void helpTabsShowTheirPanelsAtTheirPlace_data() {
+    QTest::addColumn<QString>("tab");
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QPoint>("place");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QString>("closer");
+    QTest::newRow("opening a dossier") << "Panel20"
+                                       << "Panel17" << QPoint(30, 220) << "ClientArea"
+                                       << "Bt_VU_OUV_DOSS_";
+    QTest::newRow("fees") << "Pan_AIDE_FRAIS_"
+                          << "Panel15" << QPoint(88, 200) << "ClientArea"
+                          << "Bt_VU_FRAIS_";
+    QTest::newRow("validation") << "Pan_AIDE_VALIDER_"
+                                << "Panel43" << QPoint(20, 220) << "OUVRE_DOSSIER"
+                                << "Bt_VU_AVERT_";
+    QTest::newRow("erasing") << "Pan_AIDE_EFF_DONN_"
+                             << "Panel215" << QPoint(88, 120) << "OUVRE_DOSSIER"
+                             << "Bt_VU_AID_EFF_DONN_";
+  }
+  void helpTabsShowTheirPanelsAtTheirPlace() {
+    QFETCH(QString, tab);
+    QFETCH(QString, panel);
+    QFETCH(QPoint, place);
+    QFETCH(QString, parent);
+    QFETCH(QString, closer);
+    const QByteArray panelName = panel.toLatin1();
+    QPushButton* question = d->button(tab.toLatin1().constData());
+    QCOMPARE(question->text(), QString("?"));
+    QVERIFY(question->font().bold());
+    QCOMPARE(question->palette().color(QPalette::ButtonText), colors::Red);
+    QVERIFY(question->width() <= 24);
+    d->click(tab.toLatin1().constData());
+    d->click(tab.toLatin1().constData());
+    QVERIFY(d->shown(panelName.constData()));
+    QCOMPARE(d->place(panelName.constData()), place);
+    QCOMPARE(d->panel(panelName.constData())->parentWidget()->objectName(), parent);
+    d->click(closer.toLatin1().constData());
+    QVERIFY(!d->shown(panelName.constData()));
+  }
+
+  void panelsCarryTheirCodeAndQuotedTexts_data() {
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("quoted");
+    const QList<std::pair<const char*, const char*>> rows = {
+        {"Panel17", "P17"},
+        {"Panel17",
+         "L'ouverture d'un dossier de prêt en vue de son contrôle peut être une "
+         "opération simple ou très fastidieuse et va dépendre surtout du nombre de "
+         "Blocs de Saisie."},
+        {"Panel17",
+         "Pour bien comprendre ce que sont ces \"BLOCS de SAISIE\", cliquer sur le "
+         "bouton marqué \" VOIR EXEMPLES\"."},
+        {"Panel15", "P15"},
+        {"Panel15", "LES FRAIS:  "},
+        {"Panel43", "P43"},
+        {"Panel43", "AVERTISSEMENT"},
+        {"Panel43",
+         "Chaque intervention en partie supérieure doit être confirmée par \" VALIDER "
+         "\". "},
+        {"Panel215", "P215"},
+        {"Panel215", "Avant d'ouvrir un Fichier:"},
+        {"Panel215", "Avant de faire une autre saisie:"},
+        {"Panel215", "Il est préférable d'effacer les données d'un précédent calcul."},
+        {"Panel215", "(Après leur sauvegarde, bien entendu...)"},
+        {"Panel90", "P90"},
+        {"Panel90", "TRAVAIL SUR GRILLE :"},
+        {"Panel90",
+         "(Avant de travailler sur la GRILLE, il faut avoir complété et VALIDE la "
+         "partie supérieure du tableau)"},
+        {"Panel90",
+         "IMPERATIVEMENT, ce qui représente le CAPITAL doit être saisi en valeur "
+         "NEGATIVE"},
+        {"Panel90", "Dans les colonnes 2 et 3, toutes les lignes doivent contenir une valeur."},
+        {"Panel90",
+         "Ne rien taper dans la colonne 6, c'est le logiciel qui se charge de "
+         "compléter"},
+        {"Panel90", "Ce volet s'effacera en cliquant"},
+        {"Panel90",
+         "Il sera possible d'apporter des corrections dans la GRILLE puis de relancer "
+         "le calcul"},
+        {"Panel123", "P123"},
+        {"Panel123", "INTERVENTION(S) sur GRILLE"},
+        {"Panel123", "Ne pas intervenir Colonne 1 ou Colonne 6"},
+        {"Panel123",
+         "Les calculs déjà éxécutés, mais masqués par ce cache, ne sont plus "
+         "valables."},
+        {"Panel123", "Procéder aux modifications nécessaires."},
+        {"Panel123", "Cliquer sur CALCULER..."},
+        {"Panel216", "P216"},
+        {"Panel216",
+         "Le TAUX NOMINAL ou MOYEN ne peut pas être calculé avec versements ZERO et "
+         "décalages..."},
+        {"Panel161", "P161"},
+        {"Panel161", "DISCORDANCE:"},
+        {"Panel161",
+         "Le logiciel relève les discordances entre les données de la partie "
+         "supérieure et celles de la grille de saisie."},
+        {"Panel161",
+         "Les calculs ne seront effectués qu'après élimination de ces "
+         "discordances..."},
+        {"Panel161",
+         "Si la grille affiche des données telles que -1 et 1 en colonnes 2 et 3, "
+         "c'est qu'un calcul aura été lancé alors qu'il manquait des éléments "
+         "essentiels dans la grille"},
+        {"Panel161",
+         "Veuillez vérifier vos données et  rectifier. Toute intervention en partie "
+         "haute demande VALIDATION. Ensuite, relancer le calcul."},
+        {"Panel161", "RE-CALCUL !"},
+        {"Panel92", "P92"},
+        {"Panel92", "IMPERATIF: compléter les zones rouges..."},
+        {"Panel92", "Sinon il y aurait des risques de blocage du logiciel"},
+        {"Panel42", "VEUILLEZ COMPLETER LA GRILLE CI-DESSOUS"},
+        {"Panel42", "Avec au moins une valeur dans chaque zone des colonnes 2 et 3"},
+        {"Panel42", " Colonne 2: ce qui représente le CAPITAL doit être saisi en VALEUR NEGATIVE"},
+        {"Panel91", "P91"},
+        {"Panel91", "Les exemples à disposition se présentent en deux parties:"},
+        {"Panel91", "Une NOTICE descriptive ;"},
+        {"Panel91", "Une application semi-pratique: il n'y a pas de saisie à effectuer"},
+        {"Panel91", "EX 1: simple"},
+        {"Panel91", "EX 2: variante de 1"},
+        {"Panel91", "EX 3: changement de périodicité"},
+        {"Panel91",
+         "Dans chaque exemple, après avoir cliqué sur \"VOIR CALCUL\", il suffira de "
+         "cliquer sur \"CLIQUER ICI pour VALIDER\" puis sur \"ICI\""},
+        {"Panel91", "Surtout, ne pas modifier ce qui est dans la grille."},
+        {"Panel91", "RETOUR"},
+        {"Panel45", "P45"},
+        {"Panel45", "EXEMPLE 1: simple..."},
+        {"Panel45", "TEG annoncé: 12.13%"},
+        {"Panel45",
+         "Le calculateur indiquera un TEG, mais égal au taux nominal, puisqu'il n'y a "
+         "ni frais ni assurance."},
+        {"Panel45", "Le calculateur indiquera les deux taux, nominal et effectif global"},
+        {"Panel45", "Dans ce cas de figure, 2 BLOCS de SAISIE suffisent..."},
+        {"Panel98", "P98"},
+        {"Panel98", "EXEMPLE 2:  L'Ex.  1 avec une variante qui complique un peu..."},
+        {"Panel98", "TEG annoncé : 12.13%"},
+        {"Panel98", "COMBIEN DE BLOCS DE SAISIE ?"},
+        {"Panel98", "Le calcul démontrera que le TEG annoncé est minoré."},
+        {"Panel6", "P6"},
+        {"Panel6", "Quel est le TEG ?"},
+        {"Panel6", "BLOC 1: le Capital soit:    -20000"},
+        {"Panel6", "BLOC 2: 1er. remboursement + frais + assurance =1 fois 500+ 200+ 5=705"},
+        {"Panel6", "BLOC 3: Remb 2 à 24 soit: 23 fois 500+ 5= 505"},
+        {"Panel6", "BLOC 4: 1 fois  0"},
+        {"Panel6", "BLOC 5: 1 fois 1005+ 10 = 1015 (le N° 1 de 1015)"},
+        {"Panel6", "BLOC 27: 1 fois 1005+ 10 = 1015 (N° 12)"},
+        {"Panel6",
+         "Ce sont donc 27 blocs de saisie  à prévoir ! (pour 24 + 12 = 36 "
+         "remboursements)"},
+        {"Panel6",
+         "Les versements 0 ne sont pas à compter dans les  remboursements, mais "
+         "constituent quand-même un bloc de saisie."},
+    };
+    int count = 0;
+    for (const auto& [panel, quoted] : rows)
+      QTest::addRow("%s %d", panel, ++count) << QString(panel) << QString::fromUtf8(quoted);
+  }
+  void panelsCarryTheirCodeAndQuotedTexts() {
+    QFETCH(QString, panel);
+    QFETCH(QString, quoted);
+    const QString texts = textsOf(d->panel(panel.toLatin1().constData()));
+    QVERIFY2(texts.contains(quoted), qPrintable(texts));
+  }
+
+  void noticesDrawTheirGrids_data() {
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QStringList>("lastLine");
+    QTest::newRow("example 1, nominal rate")
+        << "Grille45a" << 2 << QStringList{"2", "2304.69", "180", "", "", "2304,69", "BLOC 2"};
+    QTest::newRow("example 1, TEG")
+        << "Grille45b" << 2 << QStringList{"2", "2304.69", "180", "89", "", "2393,69", "BLOC 2"};
+    QTest::newRow("example 2") << "Grille98" << 3 << QStringList{"3", "2304.69", "179",   "89",
+                                                                 "0", "2393,69", "BLOC 3"};
+    QTest::newRow("example 3") << "Grille6" << 27
+                               << QStringList{"27", "1005", "1", "10", "0", "1015", "BLOC 27"};
+  }
+  void noticesDrawTheirGrids() {
+    QFETCH(QString, grid);
+    QFETCH(int, lines);
+    QFETCH(QStringList, lastLine);
+    auto cell = [&](int line, int column) {
+      return d->panel(
+          QStringLiteral("%1_%2_%3").arg(grid).arg(line).arg(column).toLatin1().constData());
+    };
+    for (int column = 1; column <= 6; ++column) {
+      QCOMPARE(cell(0, column)->text(), QStringLiteral("Col %1").arg(column));
+      QCOMPARE(cell(1, column)->text(), d->cell(column - 1, 0));
+    }
+    for (int line = 1; line <= lines; ++line)
+      QCOMPARE(cell(line + 1, 0)->text(), QStringLiteral("Lg %1").arg(line));
+    for (int column = 1; column <= 7; ++column)
+      QCOMPARE(cell(lines + 1, column)->text(), lastLine[column - 1]);
+    Panel* block = cell(lines + 1, 7);
+    QCOMPARE(block->findChild<QLabel*>()->palette().color(QPalette::WindowText), colors::Red);
+    QVERIFY2(!d->screen().findChild<Panel*>(QStringLiteral("%1_%2_0").arg(grid).arg(lines + 2)),
+             "no line beyond the last");
+  }
+
+  void examplesPrepareAnEmptyDossierUnderTheirMenu() {
+    d->click("VOIR_EXEMPLES");
+    d->click("BBt_VOIR_EX_5_");
+    d->click("Bt_VOIR_CALCUL_5_");
+    d->click("bt_valider");
+    d->click("Bt_ICI_");
+    QVERIFY(d->shown("Panel216"));
+    const QString loanCost = d->text("Panel127");
+    d->click("VOIR_EXEMPLES");
+    d->click("BBt_VOIR_EX_5_");
+    d->click("Bt_VOIR_CALCUL_5_");  // 27 groups written, the grid not yet resized
+    d->click("VOIR_EXEMPLES");
+    for (int row = 1; row <= 27; ++row)
+      for (int col = 0; col < 6; ++col) QVERIFY(d->cell(col, row).isEmpty());
+    for (const char* name : {"ch_nom_emp", "ch_capital", "ch_nb_remb", "ch_remb_an", "ch_teg_ann",
+                             "ch_fr1_txt", "ch_fr1_val", "Panel8", "Panel1", "Panel84"})
+      QVERIFY2(d->text(name).isEmpty(), name);
+    QCOMPARE(d->text("ch_grpv"), QString("2"));
+    QVERIFY(!d->shown("Panel216"));
+    QVERIFY(d->shown("Panel90"));
+    QVERIFY(d->shown("Panel91"));
+    QCOMPARE(d->place("Panel91"), QPoint(250, 0));
+    QCOMPARE(d->text("Panel127"), loanCost);
+    QVERIFY(d->button("effac_tout")->isEnabled());
+  }
+
+  void examplesMenuLeadsToEachNotice_data() {
+    QTest::addColumn<int>("example");
+    QTest::addColumn<QString>("notice");
+    QTest::addColumn<QString>("erase");
+    QTest::newRow("simple") << 1 << "Panel45"
+                            << "Bt_EFF_EXPLI_EX_1_";
+    QTest::newRow("variant") << 2 << "Panel98"
+                             << "Bt_EFF_EXPLI_EX_2_";
+    QTest::newRow("periodicity") << 3 << "Panel6"
+                                 << "Bt_EFF_EX_5_";
+  }
+  void examplesMenuLeadsToEachNotice() {
+    QFETCH(int, example);
+    QFETCH(QString, notice);
+    QFETCH(QString, erase);
+    openNotice(example);
+    QVERIFY(d->shown(notice.toLatin1().constData()));
+    QCOMPARE(d->place(notice.toLatin1().constData()), QPoint(0, 0));
+    QVERIFY(!d->shown("Panel91"));
+    d->click(erase.toLatin1().constData());
+    QVERIFY(!d->shown(notice.toLatin1().constData()));
+    QVERIFY(d->text("ch_capital").isEmpty());
+    QCOMPARE(d->text("ch_grpv"), QString("2"));
+  }
+
+  void returnLeavesTheExamplesMenu() {
+    d->click("VOIR_EXEMPLES");
+    d->click("BBt_EFF_MENU_EX_");
+    QVERIFY(!d->shown("Panel91"));
+    for (const char* notice : {"Panel45", "Panel98", "Panel6"}) QVERIFY(!d->shown(notice));
+  }
+
+  void seeCalculationWritesTheExampleData_data() {
+    QTest::addColumn<int>("example");
+    QTest::addColumn<QStringList>("header");
+    QTest::addColumn<QStringList>("firstRows");  // rows 1 and 2, columns 2 to 5
+    QTest::newRow("simple") << 1 << QStringList{"g. roravor_oridorer_edaraz",
+                                                "200000",
+                                                "180",
+                                                "12",
+                                                "12.00",
+                                                "frais notariaux",
+                                                "frais de dossier",
+                                                "",
+                                                "7116",
+                                                "2000",
+                                                "",
+                                                "2"}
+                            << QStringList{"-200000", "1", "", "9116", "2304.69", "180", "89", ""};
+    QTest::newRow("variant") << 2 << QStringList{"g. roravor_oridorer_edaraz",
+                                                 "200000",
+                                                 "180",
+                                                 "12",
+                                                 "12.13",
+                                                 "frais notariaux",
+                                                 "frais de dossier",
+                                                 "",
+                                                 "7116",
+                                                 "2000",
+                                                 "",
+                                                 "3"}
+                             << QStringList{"-200000", "1", "0",  "7116",
+                                            "2304.69", "1", "89", "2000"};
+    QTest::newRow("periodicity") << 3 << QStringList{"exemple imaginaire",
+                                                     "20000",
+                                                     "36",
+                                                     "12",
+                                                     "0",
+                                                     "frais de dossier",
+                                                     "",
+                                                     "",
+                                                     "200",
+                                                     "0",
+                                                     "",
+                                                     "27"}
+                                 << QStringList{"-20000", "1", "0", "0", "500", "1", "5", "200"};
+  }
+  void seeCalculationWritesTheExampleData() {
+    QFETCH(int, example);
+    QFETCH(QStringList, header);
+    QFETCH(QStringList, firstRows);
+    openNotice(example);
+    d->click(("Bt_VOIR_CALCUL_" + suffixOf(example)).constData());
+    const char* fields[] = {"ch_nom_emp", "ch_capital", "ch_nb_remb", "ch_remb_an",
+                            "ch_teg_ann", "ch_fr1_txt", "ch_fr2_txt", "ch_fr3_txt",
+                            "ch_fr1_val", "ch_fr2_val", "ch_fr3_val", "ch_grpv"};
+    for (int k = 0; k < 12; ++k) QCOMPARE(d->text(fields[k]), header[k]);
+    for (int k = 0; k < 8; ++k) QCOMPARE(d->cell(k % 4 + 1, k / 4 + 1), firstRows[k]);
+    QCOMPARE(d->grid()->rowCount(), 3);
+    QVERIFY(!d->shown("Panel45") && !d->shown("Panel98") && !d->shown("Panel6"));
+    QVERIFY(!d->shown("Panel91"));
+    QVERIFY(d->text("Panel1").isEmpty());
+  }
+
+  void workedExamplesGiveTheRatesOfTheirNotices_data() {
+    QTest::addColumn<int>("example");
+    QTest::addColumn<QString>("nominal");
+    QTest::addColumn<QString>("teg");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("simple") << 1 << "11,2500 % 11,8486 %"
+                            << "12,8289 % 13,6107 %" << 3;
+    QTest::newRow("variant") << 2 << "11,2500 % 11,8486 %"
+                             << "12,8267 % 13,6083 %" << 4;
+    QTest::newRow("periodicity") << 3 << ""
+                                 << "10,3071 % 10,8083 %" << 28;
+  }
+  void workedExamplesGiveTheRatesOfTheirNotices() {
+    QFETCH(int, example);
+    QFETCH(QString, nominal);
+    QFETCH(QString, teg);
+    QFETCH(int, rows);
+    openNotice(example);
+    d->click(("Bt_VOIR_CALCUL_" + suffixOf(example)).constData());
+    d->click("bt_valider");
+    d->click("Bt_ICI_");
+    QCOMPARE(d->shown("Panel216"), nominal.isEmpty());
+    if (!nominal.isEmpty()) QCOMPARE(d->text("Panel83") + " " + d->text("Panel37"), nominal);
+    QCOMPARE(d->text("Panel82") + " " + d->text("Panel84"), teg);
+    QVERIFY(!d->shown("Panel161"));
+    QCOMPARE(d->grid()->rowCount(), rows);
+  }
+};
+
+QTEST_MAIN(DossierHelpTest)
+#include "dossier_help_test.moc"
