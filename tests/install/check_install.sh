@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the built program into a scratch prefix and checks what a desktop needs of it:
+# the program, a valid menu entry, the icons, and a ".TEG" file type that resolves to it.
+# Usage: check_install.sh BUILD_DIR
+set -euo pipefail
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+[[ -x $prefix/bin/kalmoris ]] || fail "no program in bin/"
+desktop=$prefix/share/applications/kalmoris.desktop
+[[ -f $desktop ]] || fail "no desktop entry"
+for icon in scalable/apps/kalmoris.svg 48x48/apps/kalmoris.png 128x128/apps/kalmoris.png; do
+  [[ -f $prefix/share/icons/hicolor/$icon ]] || fail "no icon $icon"
+done
+grep -qx 'Categories=Office;Finance;' "$desktop" || fail "categories"
+grep -qx 'Exec=kalmoris %f' "$desktop" || fail "the entry does not pass the file"
+grep -q '^Comment\[fr\]=' "$desktop" || fail "no French comment"
+grep -qx 'MimeType=application/x-kalmoris-teg;' "$desktop" || fail "no dossier file type"
+if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$desktop"; fi
+
+mime=$prefix/share/mime
+[[ -f $mime/packages/kalmoris-teg.xml ]] || fail "no file type definition"
+if command -v update-mime-database >/dev/null; then
+  update-mime-database "$mime"
+  grep -q 'application/x-kalmoris-teg:\*\.TEG' "$mime/globs2" || fail ".TEG not registered"
+fi
+echo "installed layout is complete"
