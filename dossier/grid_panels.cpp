@@ -105,16 +105,16 @@ void TForm2::createDiscrepancyPanel() {
        "calcul aura été lancé alors qu'il manquait des éléments essentiels dans la grille"},
       QRect(8, 24, 290, 110));
   const QFont captionFont = controls::boldFont(7);
-  Label134 = controls::label(Panel161, "Label134", QString(), QRect(8, 138, 192, 22));
+  Label134 = controls::label(Panel161, "Label134", QString(), QRect(8, 138, 206, 22));
   Label134->setFont(captionFont);
   Label134->setWordWrap(true);
   Panel163 =
-      controls::panel(Panel161, "Panel163", QString(), QRect(202, 138, 96, 22), colors::White);
-  Label136 = controls::label(Panel161, "Label136", QString(), QRect(8, 164, 192, 22));
+      controls::panel(Panel161, "Panel163", QString(), QRect(216, 138, 82, 22), colors::White);
+  Label136 = controls::label(Panel161, "Label136", QString(), QRect(8, 164, 206, 22));
   Label136->setFont(captionFont);
   Label136->setWordWrap(true);
   Panel164 =
-      controls::panel(Panel161, "Panel164", QString(), QRect(202, 164, 96, 22), colors::White);
+      controls::panel(Panel161, "Panel164", QString(), QRect(216, 164, 82, 22), colors::White);
   for (Panel* value : {Panel163, Panel164}) {
     value->setCaptionAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setCaptionFont(controls::boldFont(8));

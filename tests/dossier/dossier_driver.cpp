@@ -172,6 +172,43 @@ void DossierDriver::typeValidatedLoan() const {
   typeRow(2, {"2304.69", "180", "89"});
 }
 
+void DossierDriver::typeFreshLoanHeader() const {
+  typeAll({{"ch_capital", "200000"},
+           {"ch_nb_remb", "180"},
+           {"ch_remb_an", "12"},
+           {"ch_grpv", "2"},
+           {"ch_fr1_val", "7116"},
+           {"ch_fr2_val", "2000"}});
+}
+
+namespace {
+// The buttons of the third example end in 5.
+QByteArray exampleSuffix(int example) {
+  return QByteArray::number(example == 3 ? 5 : example) + "_";
+}
+}  // namespace
+
+void DossierDriver::openExampleNotice(int example) const {
+  click("VOIR_EXEMPLES");
+  click(("BBt_VOIR_EX_" + exampleSuffix(example)).constData());
+}
+
+void DossierDriver::seeExampleCalculation(int example) const {
+  click(("Bt_VOIR_CALCUL_" + exampleSuffix(example)).constData());
+}
+
+bool DossierDriver::calculationEnabled() const {
+  return button("BBt_CALCUL")->isEnabled() && button("Bt_ICI_")->isEnabled();
+}
+
+bool DossierDriver::waitingLook() const {
+  return panel("Panel10")->height() == 1 && panel("Panel11")->height() == 5;
+}
+
+bool DossierDriver::validatedLook() const {
+  return panel("Panel10")->height() == 5 && panel("Panel11")->height() == 1;
+}
+
 QStringList DossierDriver::problems() const {
   return platform_->unexpected + platform_->errors;
 }

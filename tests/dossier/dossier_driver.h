@@ -63,8 +63,19 @@ class DossierDriver {
   QPoint place(const char* name) const;
   QColor background(const char* name) const;
 
-  // The loan of the first worked example, typed in and validated.
+  // The header of the first worked example's loan, typed in.
+  void typeFreshLoanHeader() const;
+  // The loan of the first worked example, header and grid typed, the header validated.
   void typeValidatedLoan() const;
+
+  // "Voir EXEMPLES", then the OK of an example (1 to 3), which shows its notice.
+  void openExampleNotice(int example) const;
+  // "VOIR CALCUL" on the notice of an example.
+  void seeExampleCalculation(int example) const;
+
+  bool calculationEnabled() const;  // CALCULER and ICI
+  bool waitingLook() const;         // the bars of a header waiting for its validation
+  bool validatedLook() const;
 
   // Error boxes shown since the last call.
   QStringList takeErrors() { return platform_->takeErrors(); }

@@ -22,15 +22,6 @@ class DossierPrintingTest : public QObject {
       if (event.kind == DocumentEvent::Kind::Draw && event.text.startsWith(start)) return &event;
     return nullptr;
   }
-  void showExample(int number) {
-    d->click("VOIR_EXEMPLES");
-    const QByteArray suffix = QByteArray::number(number == 3 ? 5 : number) + "_";
-    d->click(("BBt_VOIR_EX_" + suffix).constData());
-    d->click(("Bt_VOIR_CALCUL_" + suffix).constData());
-    d->click("bt_valider");
-    d->click("Bt_ICI_");
-  }
-
  private slots:
   void init() { d = std::make_unique<DossierDriver>(); }
   void cleanup() {
@@ -59,8 +50,7 @@ class DossierPrintingTest : public QObject {
                                 "      -190884,00"));
     QCOMPARE(
         lines[23],
-        QString(
-            "        2         2304,69            180      89,00        0,00         2393,69"));
+        QString("        2         2304,69            180      89,00        0,00         2393,69"));
     QCOMPARE(lines[26], QString("         de PERIODE = 0,0093750052"));
     QCOMPARE(lines[31],
              QString("         ANNUEL: PROPORTIONNEL = 12,8289 %   ACTUARIEL = 13,6107 %"));
@@ -90,7 +80,10 @@ class DossierPrintingTest : public QObject {
   }
 
   void shiftedExamplePrintsTheNominalRateAsNotComputable() {
-    showExample(3);
+    d->openExampleNotice(3);
+    d->seeExampleCalculation(3);
+    d->click("bt_valider");
+    d->click("Bt_ICI_");
     QVERIFY(d->shown("Panel216"));
     const QStringList lines = print();
     const qsizetype heading = lines.indexOf("    ***** TAUX NOMINAL ou MOYEN *****");

@@ -1,4 +1,5 @@
-// The dossier screen's header, validation, erase-all and calculation, driven offscreen.
+// The dossier screen's header: its controls, the Enter chain, the change handlers, the
+// validation and erase-all, driven offscreen.
 #include "app/ui/colors.h"
 #include "app/ui/string_grid.h"
 #include "tests/dossier/dossier_driver.h"
@@ -20,28 +21,10 @@ const QString kNotValidated = QStringLiteral("SAISIE NON VALIDEE");
 const QStringList kRatePanels = {"Panel1", "Panel83", "Panel37", "Panel39", "Panel82", "Panel84"};
 }  // namespace
 
-class DossierEntryTest : public QObject {
+class DossierHeaderTest : public QObject {
   Q_OBJECT
 
   std::unique_ptr<DossierDriver> d;
-
-  bool calculationEnabled() const {
-    return d->button("BBt_CALCUL")->isEnabled() && d->button("Bt_ICI_")->isEnabled();
-  }
-  bool waitingLook() const {
-    return d->panel("Panel10")->height() == 1 && d->panel("Panel11")->height() == 5;
-  }
-  bool validatedLook() const {
-    return d->panel("Panel10")->height() == 5 && d->panel("Panel11")->height() == 1;
-  }
-  void typeFreshLoanHeader() {
-    d->typeAll({{"ch_capital", "200000"},
-                {"ch_nb_remb", "180"},
-                {"ch_remb_an", "12"},
-                {"ch_grpv", "2"},
-                {"ch_fr1_val", "7116"},
-                {"ch_fr2_val", "2000"}});
-  }
 
  private slots:
   void init() { d = std::make_unique<DossierDriver>(); }
@@ -75,8 +58,8 @@ class DossierEntryTest : public QObject {
                              "ch_fr1_txt", "ch_fr1_val", "ch_fr3_val"})
       QVERIFY2(d->text(name).isEmpty(), name);
     QCOMPARE(d->text("bt_valider"), kClickHere);
-    QVERIFY(waitingLook());
-    QVERIFY(!calculationEnabled());
+    QVERIFY(d->waitingLook());
+    QVERIFY(!d->calculationEnabled());
     QVERIFY(!d->button("effac_tout")->isEnabled());
     for (const char* hidden : {"Panel92", "Panel42", "Panel123", "Panel216", "Panel161", "Panel91",
                                "Panel45", "Panel98", "Panel6", "Panel17", "Panel15", "Panel215"})
@@ -193,13 +176,13 @@ class DossierEntryTest : public QObject {
   }
 
   void firstValidationEndsOnClickHereAndTheSecondOnValidated() {
-    typeFreshLoanHeader();
+    d->typeFreshLoanHeader();
     d->click("bt_valider");
     QCOMPARE(d->text("ch_capital"), QString(" 200000,00"));
     QCOMPARE(d->text("bt_valider"), kClickHere);
-    QVERIFY(calculationEnabled());
+    QVERIFY(d->calculationEnabled());
     QVERIFY(d->button("effac_tout")->isEnabled());
-    QVERIFY(validatedLook());
+    QVERIFY(d->validatedLook());
     QVERIFY(d->shown("Panel42"));
     QVERIFY(!d->shown("Panel92"));
     QVERIFY(!d->shown("Panel27"));
@@ -208,7 +191,7 @@ class DossierEntryTest : public QObject {
     QCOMPARE(d->cell(0, 2), QString("2"));
     d->click("bt_valider");
     QCOMPARE(d->text("bt_valider"), kValidated);
-    QVERIFY(calculationEnabled());
+    QVERIFY(d->calculationEnabled());
   }
 
   void editingAWatchedFieldAsksForAValidation_data() {
@@ -226,7 +209,7 @@ class DossierEntryTest : public QObject {
   void editingAWatchedFieldAsksForAValidation() {
     QFETCH(QString, name);
     QFETCH(bool, watched);
-    typeFreshLoanHeader();
+    d->typeFreshLoanHeader();
     d->click("bt_valider");
     d->click("bt_valider");
     d->click("Bt_ICI_");
@@ -234,8 +217,8 @@ class DossierEntryTest : public QObject {
     QTest::keyClick(d->field(name.toLatin1().constData()), Qt::Key_End);
     QTest::keyClicks(d->field(name.toLatin1().constData()), "1");
     QCOMPARE(d->text("bt_valider"), watched ? kClickHere : kValidated);
-    QCOMPARE(calculationEnabled(), !watched);
-    QCOMPARE(waitingLook(), watched);
+    QCOMPARE(d->calculationEnabled(), !watched);
+    QCOMPARE(d->waitingLook(), watched);
     QCOMPARE(d->shown("Panel90"), watched);
     if (watched) QCOMPARE(d->place("Panel90"), QPoint(456, 227));
   }
@@ -261,7 +244,7 @@ class DossierEntryTest : public QObject {
     QFETCH(QString, name);
     QFETCH(QString, typed);
     QFETCH(int, warningHeight);
-    typeFreshLoanHeader();
+    d->typeFreshLoanHeader();
     d->type(name.toLatin1().constData(), typed);
     d->click("bt_valider");
     QCOMPARE(d->background(name.toLatin1().constData()), colors::Red);
@@ -270,12 +253,12 @@ class DossierEntryTest : public QObject {
     QCOMPARE(d->panel("Panel92")->geometry(), QRect(2, 216, 730, warningHeight));
     QCOMPARE(d->text("bt_valider"), kNotValidated);
     QVERIFY(d->button("bt_valider")->isEnabled());
-    QVERIFY2(calculationEnabled(), "a failed validation does not prevent calculating");
+    QVERIFY2(d->calculationEnabled(), "a failed validation does not prevent calculating");
     QVERIFY(d->grid()->rowCount() <= 361);
   }
 
   void singleBlockTurnsRedWithoutFailing() {
-    typeFreshLoanHeader();
+    d->typeFreshLoanHeader();
     d->type("ch_grpv", "1");
     d->click("bt_valider");
     QCOMPARE(d->background("ch_grpv"), colors::Red);
@@ -290,7 +273,7 @@ class DossierEntryTest : public QObject {
   }
 
   void refusedConversionStopsTheValidationWhereItStands() {
-    typeFreshLoanHeader();
+    d->typeFreshLoanHeader();
     d->type("ch_nb_remb", "12.5");
     d->click("bt_valider");
     QCOMPARE(d->takeErrors(), QStringList{"'12,5' n'est pas une valeur entière correcte"});
@@ -299,7 +282,7 @@ class DossierEntryTest : public QObject {
     QCOMPARE(d->text("ch_remb_an"), QString("12"));
     QCOMPARE(d->text("Panel8"), QString());
     QCOMPARE(d->text("bt_valider"), kClickHere);
-    QVERIFY(!calculationEnabled());
+    QVERIFY(!d->calculationEnabled());
     QVERIFY(!d->button("effac_tout")->isEnabled());
   }
 
@@ -307,159 +290,9 @@ class DossierEntryTest : public QObject {
     d->click("Pan_AIDE_VALIDER_");
     QVERIFY(d->shown("Panel43"));
     QCOMPARE(d->place("Panel43"), QPoint(20, 220));
-    typeFreshLoanHeader();
+    d->typeFreshLoanHeader();
     d->click("bt_valider");
     QVERIFY(!d->shown("Panel43"));
-  }
-
-  void calculationRewritesTheGridAndShowsTheResults_data() {
-    QTest::addColumn<QString>("command");
-    QTest::newRow("CALCULER") << "BBt_CALCUL";
-    QTest::newRow("ICI") << "Bt_ICI_";
-    QTest::newRow("RE-CALCUL") << "Pan_EFF_DISCOR_";
-  }
-  void calculationRewritesTheGridAndShowsTheResults() {
-    QFETCH(QString, command);
-    d->typeValidatedLoan();
-    if (command == "Pan_EFF_DISCOR_") {
-      d->typeCell(2, 2, "179");
-      d->click("BBt_CALCUL");
-      QVERIFY(d->shown("Panel161"));
-      d->typeCell(2, 2, "180");
-    }
-    d->click(command.toLatin1().constData());
-    const QStringList row1 = {"1", " -200000,00", " 1", " 0,00", " 9116,00", " -190884,00"};
-    const QStringList row2 = {"2", " 2304,69", " 180", " 89,00", " 0,00", " 2393,69"};
-    for (int col = 0; col < 6; ++col) {
-      QCOMPARE(d->cell(col, 1), row1[col]);
-      QCOMPARE(d->cell(col, 2), row2[col]);
-    }
-    const QStringList rates = {"0,0093750052", "11,2500 %", "11,8486 %",
-                               "0,0106907204", "12,8289 %", "13,6107 %"};
-    for (qsizetype k = 0; k < rates.size(); ++k)
-      QCOMPARE(d->text(kRatePanels[k].toLatin1().constData()), rates[k]);
-    QCOMPARE(d->text("Panel125"), QString("16020,00"));
-    QCOMPARE(d->text("Panel127"), QString("239980,20"));
-    QVERIFY(!d->shown("Panel161"));
-    QVERIFY(!d->shown("Panel90"));
-    QVERIFY(!d->shown("Panel216"));
-  }
-
-  void lastFailingCheckIsShownOverTheResults() {
-    d->typeValidatedLoan();
-    d->typeCell(2, 2, "179");
-    d->click("BBt_CALCUL");
-    QVERIFY(d->shown("Panel161"));
-    QCOMPARE(d->place("Panel161"), QPoint(432, 221));
-    QCOMPARE(d->text("Label134"), QString("Nombre de REMB. annoncé :"));
-    QCOMPARE(d->text("Panel163"), QString("180,00"));
-    QCOMPARE(d->text("Label136"), QString("Dans la GRILLE est de (versements positifs) :"));
-    QCOMPARE(d->text("Panel164"), QString("179,00"));
-    QVERIFY2(d->text("Panel82").endsWith(" %"), "the rates are written under the panel");
-  }
-
-  void emptyGridTakesDefaultsAndShowsTheRepaymentsShort() {
-    d->typeAll({{"ch_capital", "200000"}, {"ch_nb_remb", "180"}, {"ch_remb_an", "12"}});
-    d->click("bt_valider");
-    d->click("BBt_CALCUL");
-    QCOMPARE(d->cell(1, 1), QString(" -1,00"));
-    QCOMPARE(d->cell(2, 1), QString(" 1"));
-    QCOMPARE(d->cell(1, 2), QString(" 1,00"));
-    QCOMPARE(d->text("Label136"), QString("CUMUL des REMB: insuffisant! :"));
-    QCOMPARE(d->text("Panel163"), QString("200000,00"));
-    QCOMPARE(d->text("Panel164"), QString("1,00"));
-  }
-
-  void clickInTheGridCoversTheResultsUntilTheNextCalculation() {
-    d->typeValidatedLoan();
-    d->click("BBt_CALCUL");
-    d->clickCell(2, 1);
-    QVERIFY(d->shown("Panel123"));
-    QCOMPARE(d->place("Panel123"), QPoint(456, 250));
-    QVERIFY(!d->shown("Panel90"));
-    d->click("bt_valider");
-    QVERIFY2(d->shown("Panel123"), "only a calculation removes it");
-    d->click("BBt_CALCUL");
-    QVERIFY(!d->shown("Panel123"));
-    QTest::keyClick(d->grid(), Qt::Key_Down);
-    QVERIFY2(d->shown("Panel123"), "moving with the arrows is a click too");
-  }
-
-  void cellHoldsWhatIsTypedWhileItIsEdited() {
-    const QModelIndex index = d->grid()->model()->index(0, 1);
-    d->grid()->setCurrentIndex(index);
-    d->grid()->edit(index);
-    auto* editor = d->grid()->viewport()->findChild<QLineEdit*>();
-    QVERIFY(editor);
-    QTest::keyClicks(editor, "-5000");
-    QCOMPARE(d->cell(1, 1), QString("-5000"));
-  }
-
-  void timeShiftCoversTheNominalRatesUntilErased() {
-    d->typeValidatedLoan();
-    d->type("ch_grpv", "3");
-    d->click("bt_valider");
-    d->typeRow(2, {"0", "-0.544444", "0", "0"});
-    d->typeRow(3, {"2304.69", "180", "89", "0"});
-    d->click("BBt_CALCUL");
-    QVERIFY(d->shown("Panel216"));
-    QCOMPARE(d->place("Panel216"), QPoint(468, 274));
-    QCOMPARE(d->cell(2, 2), QString(" -0,544444"));
-    QVERIFY(d->text("Panel82").endsWith(" %"));
-    d->typeRow(2, {"2304.69", "1", "89", "0"});
-    d->typeCell(2, 3, "179");
-    d->click("BBt_CALCUL");
-    QVERIFY2(d->shown("Panel216"), "a later calculation does not hide it");
-    d->click("effac_tout");
-    QVERIFY(!d->shown("Panel216"));
-  }
-
-  void failedCalculationLeavesWhatWasShown_data() {
-    QTest::addColumn<QString>("perYear");
-    QTest::addColumn<QString>("blocks");
-    QTest::addColumn<QString>("badCell");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("nominalPeriod");
-    QTest::addColumn<QString>("tegProportional");
-    QTest::newRow("bad cell") << "12"
-                              << "2"
-                              << "1,2,3"
-                              << "'1,2,3' n'est pas une valeur flottante correcte"
-                              << "0,0093750052"
-                              << "12,8289 %";
-    QTest::newRow("no repayment a year") << "0"
-                                         << "2"
-                                         << ""
-                                         << "Division flottante par zéro"
-                                         << " "
-                                         << "12,8289 %";
-    QTest::newRow("no block") << "12"
-                              << "0"
-                              << ""
-                              << "Opération flottante incorrecte"
-                              << " "
-                              << "12,8289 %";
-  }
-  void failedCalculationLeavesWhatWasShown() {
-    QFETCH(QString, perYear);
-    QFETCH(QString, blocks);
-    QFETCH(QString, badCell);
-    QFETCH(QString, message);
-    QFETCH(QString, nominalPeriod);
-    QFETCH(QString, tegProportional);
-    d->typeValidatedLoan();
-    d->click("BBt_CALCUL");
-    d->typeCell(1, 1, "-150000");
-    if (!badCell.isEmpty()) d->typeCell(3, 2, badCell);
-    d->type("ch_remb_an", perYear);
-    d->type("ch_grpv", blocks);
-    d->click("bt_valider");
-    d->click("BBt_CALCUL");
-    QCOMPARE(d->takeErrors(), QStringList{message});
-    QCOMPARE(d->text("Panel1"), nominalPeriod);
-    QCOMPARE(d->text("Panel82"), tegProportional);
-    QCOMPARE(d->text("Panel127"), QString("239980,20"));
-    QCOMPARE(d->cell(1, 1), blocks == "0" ? QString("-150000") : QString(" -150000,00"));
   }
 
   void eraseAllReturnsToAnEmptyDossier() {
@@ -482,8 +315,8 @@ class DossierEntryTest : public QObject {
     QVERIFY(!d->shown("Panel215"));
     QVERIFY(d->shown("Panel90"));
     QCOMPARE(d->text("bt_valider"), kClickHere);
-    QVERIFY(waitingLook());
-    QVERIFY(!calculationEnabled());
+    QVERIFY(d->waitingLook());
+    QVERIFY(!d->calculationEnabled());
     QVERIFY(!d->button("effac_tout")->isEnabled());
     QCOMPARE(d->panel("Panel8")->color(), colors::White);
   }
@@ -512,5 +345,5 @@ class DossierEntryTest : public QObject {
   }
 };
 
-QTEST_MAIN(DossierEntryTest)
-#include "dossier_entry_test.moc"
+QTEST_MAIN(DossierHeaderTest)
+#include "dossier_header_test.moc"
