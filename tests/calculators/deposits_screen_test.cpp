@@ -117,6 +117,8 @@ class DepositsScreenTest : public QObject {
   void failureWritesNoResult() {
     QFETCH(QStringList, typed);
     QFETCH(QString, message);
+    if (message == "Débordement flottant" && qEnvironmentVariableIsSet("KALMORIS_MEMCHECK"))
+      QSKIP("valgrind computes extended values with 64-bit doubles");
     typeSeries("100", "12", "5", "120");
     ui_.click("CALCULER");
     typeSeries(typed[0], typed[1], typed[2], typed[3]);
