@@ -112,7 +112,7 @@ TEST(DossierReport, FontsFollowTheReportTable) {
   report.font.bold = true;
   report.print(view, dossier.blockCount);
 
-  const DocumentEvent& opening = report.record->draws().front();
+  const DocumentEvent opening = report.record->draws().front();
   EXPECT_EQ(opening.font.name, "Courier New") << "the first lines keep the previous font";
   const PageFont title = report.drawOf("    VERIFICATION").font;
   EXPECT_EQ(title.name, "ARIAL");
