@@ -1,0 +1,141 @@
+// Reports printed through the system's spooler to its PDF queue, read back from the PDF file:
+// the program's own print path from the button to the paper.
+#include "amortization/Unit7.h"
+#include "app/ui/platform.h"
+#include "calculators/Unit4.h"
+#include "tests/printing/spooler.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QtTest>
+
+using kalmoris::testing::PrintedPdf;
+using kalmoris::testing::SpoolerPlatform;
+
+namespace {
+
+void type(QWidget* screen, const char* field, const char* text) {
+  auto* edit = screen->findChild<QLineEdit*>(QString::fromLatin1(field));
+  QVERIFY2(edit, field);
+  edit->setText(QString::fromUtf8(text));
+}
+
+void click(QWidget* screen, const char* name) {
+  auto* button = screen->findChild<QPushButton*>(QString::fromLatin1(name));
+  QVERIFY2(button && button->isEnabled(), name);
+  button->click();
+}
+
+// The page's lines with their runs of spaces folded: the text extraction lays words out
+// again from their positions, which may change the count of spaces between them.
+QStringList linesOf(const QString& page) {
+  QStringList lines;
+  for (const QString& line : page.split(QLatin1Char('\n')))
+    if (!line.trimmed().isEmpty()) lines.append(line.simplified());
+  return lines;
+}
+
+bool printed(const QStringList& lines, const QString& expected) {
+  return lines.contains(expected.simplified());
+}
+
+}  // namespace
+
+class SpoolerPrintTest : public QObject {
+  Q_OBJECT
+
+  SpoolerPlatform platform_;
+
+ private slots:
+  void initTestCase() {
+    if (!SpoolerPlatform::queueInstalled()) {
+      if (qEnvironmentVariableIsSet("KALMORIS_REQUIRE_SPOOLER"))
+        QFAIL("the PDF queue KALMORIS_PDF is not installed (scripts/setup-printing)");
+      QSKIP("no PDF queue KALMORIS_PDF: run scripts/setup-printing");
+    }
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is missing");
+    kalmoris::installPlatform(&platform_);
+  }
+  void cleanupTestCase() { kalmoris::installPlatform(nullptr); }
+  void cleanup() { QVERIFY2(platform_.errors.isEmpty(), qPrintable(platform_.errors.join("; "))); }
+
+  void queueIsOfferedByThePrintDialog() {
+    QPrinter printer;
+    QPrintDialog dialog(&printer);
+    dialog.show();
+    QStringList offered;
+    for (QComboBox* list : dialog.findChildren<QComboBox*>())
+      for (int k = 0; k < list->count(); ++k) offered.append(list->itemText(k));
+    dialog.reject();
+    QVERIFY2(offered.contains(SpoolerPlatform::queueName()), qPrintable(offered.join(", ")));
+  }
+
+  void instalmentReportComesOutOfTheSpooler() {
+    platform_.selectPrinter(SpoolerPlatform::queueName());
+    kalmoris::TForm4 form;
+    click(&form, "FRANCS");
+    click(&form, "tx_prop");
+    type(&form, "ch_capital", "100000");
+    type(&form, "ch_le_taux", "6");
+    type(&form, "ch_ech_an", "12");
+    type(&form, "ch_tot_ech", "240");
+    click(&form, "calcul");
+    PrintedPdf pdf;
+    click(&form, "IMPRIMER");
+    QVERIFY2(pdf.waitForJob(), "no PDF came out of the queue");
+    const QStringList lines = linesOf(pdf.text());
+    QVERIFY2(printed(lines, "CALCUL D'UNE ECHEANCE."), qPrintable(lines.join('\n')));
+    QVERIFY(printed(lines, "...Montant du Capital  : 100000,00 Francs ou 15244,90 Euros."));
+    QVERIFY(printed(lines, ".....Le MONTANT D'UNE ECHEANCE est de: 716,43 Francs"));
+    QVERIFY(printed(lines, "................................ou de: 109,22 Euros"));
+    QVERIFY(printed(lines, "Z.Q. .....1 Euro = 6.55957 Francs."));
+  }
+
+  void amortizationTableFillsItsPagesThroughTheSpooler() {
+    kalmoris::TForm7 form;
+    auto* printers = form.findChild<QComboBox*>("PrinterCombo");
+    QVERIFY(printers);
+    const int queue = printers->findText(SpoolerPlatform::queueName());
+    QVERIFY2(queue >= 0, "the queue is listed among the printers");
+    printers->setCurrentIndex(queue);
+    QCOMPARE(platform_.currentPrinterName(), SpoolerPlatform::queueName());
+
+    click(&form, "francs");
+    click(&form, "tx_prop");
+    type(&form, "ch_capital", "100000");
+    type(&form, "ch_le_taux", "6");
+    type(&form, "ch_ech_an", "12");
+    type(&form, "ch_tot_ech", "240");
+    type(&form, "ch_mois", "3");
+    type(&form, "ch_annee", "2002");
+    click(&form, "AFFICHER");
+    click(&form, "IMPRIMER");
+    PrintedPdf pdf;
+    click(&form, "imp_fr");
+    QVERIFY2(pdf.waitForJob(), "no PDF came out of the queue");
+
+    const QRegularExpression row(QStringLiteral("^\\d+ +\\d\\d/\\d{4} :"));
+    QList<int> rowsPerPage;
+    for (const QString& page : pdf.pages()) {
+      int rows = 0;
+      for (const QString& line : linesOf(page))
+        if (row.match(line).hasMatch()) ++rows;
+      rowsPerPage.append(rows);
+    }
+    QCOMPARE(rowsPerPage, (QList<int>{44, 61, 61, 61, 13}));
+    const QStringList lines = linesOf(pdf.text());
+    QVERIFY2(printed(lines, ":...Montant du CAPITAL  : 100000,00 Francs."), qPrintable(lines.join('\n')));
+    QVERIFY(printed(lines, "=>.....Le MONTANT D'UNE ECHEANCE est de: 716,43"));
+    QVERIFY(printed(lines, "1 03/2002 : 716,43 : 500,00 : 216,43 : 99783,57 :"));
+    QVERIFY(printed(lines, "240 02/2022 : 716,43 : 3,56 : 712,87 : 0,00 :") ||
+            printed(lines, "240 02/2022 : 716,43 : 3,56 : 712,87 : -0,00 :"));
+    QVERIFY(printed(lines, "Z.Q. .....1 Euro = 6.55957 Francs."));
+  }
+};
+
+QTEST_MAIN(SpoolerPrintTest)
+#include "spooler_print_test.moc"
