@@ -18,17 +18,19 @@ const QString kExtension = QStringLiteral(".TEG");
 const QString kFolder = QStringLiteral("repertoire");
 }  // namespace
 
-// The screen is erased only once a file is chosen; the window title then names that file,
-// even when it cannot be read, so that a later save writes it.
+// The window title names the chosen file, even when it cannot be read, so that a later save
+// writes it. The screen is erased only once the file has been read: a file that cannot be
+// read (missing, refused, a folder, too large) leaves the dossier on screen as it was.
 void TForm2::Men_OUVRIR1_Click() {
   const QDir folder(kFolder);
   const QString chosen = platform().askOpenFileName(
       this, folder.exists() ? folder.absolutePath() : QString(), kOpenFilter);
   if (chosen.isEmpty()) return;
-  effac_toutClick();
   currentFile_ = QFileInfo(chosen).absoluteFilePath();
   setWindowTitle(currentFile_);
-  loadDossierFile(readDossierFile(currentFile_), dossier_, *view_);
+  const QByteArray bytes = readDossierFile(currentFile_);
+  effac_toutClick();
+  loadDossierFile(bytes, dossier_, *view_);
 }
 
 void TForm2::ENREGISTRER1Click() {

@@ -1,0 +1,202 @@
+// The dossier's files when the system fails them: a full disk, a read-only or vanished
+// folder, and files that cannot or should not be opened. The previous file stays intact byte
+// for byte, the message is the right French one, and the screen keeps what it showed.
+#include "tests/dossier/dossier_driver.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/file.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+using kalmoris::testing::DossierDriver;
+
+namespace {
+
+QByteArray contents(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
+
+// A small file system of its own where the test may mount one (as the superuser with the
+// right to mount): it can be filled up and made read-only.
+class SmallDisk {
+ public:
+  SmallDisk() {
+    if (geteuid() != 0) return;
+    mounted_ = mount("tmpfs", folder_.path().toLocal8Bit().constData(), "tmpfs", 0,
+                     "size=64k") == 0;
+  }
+  ~SmallDisk() {
+    if (mounted_) umount(folder_.path().toLocal8Bit().constData());
+  }
+  bool mounted() const { return mounted_; }
+  QString path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
+  void fill() const {
+    QFile filler(path("remplissage"));
+    if (!filler.open(QIODevice::WriteOnly)) return;
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size()) {
+    }
+  }
+  bool makeReadOnly() const {
+    return mount("tmpfs", folder_.path().toLocal8Bit().constData(), "tmpfs",
+                 MS_REMOUNT | MS_RDONLY, "size=64k") == 0;
+  }
+
+ private:
+  QTemporaryDir folder_;
+  bool mounted_ = false;
+};
+
+}  // namespace
+
+class DossierFaultsTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<DossierDriver> d;
+
+  void saveAs(const QString& name) {
+    d->platform().saveAnswers.push_back(name);
+    d->trigger("Men_ENREGISTRERSOUS1_");
+  }
+  void open(const QString& name) {
+    d->platform().openAnswers.push_back(name);
+    d->trigger("Men_OUVRIR1_");
+  }
+  // The loan of the first worked example, validated and calculated, saved in `name`.
+  QByteArray savedLoan(const QString& name) {
+    d->typeValidatedLoan();
+    d->click("BBt_CALCUL");
+    saveAs(name);
+    [&] { QVERIFY2(d->takeErrors().isEmpty(), "the first save succeeds"); }();
+    return contents(name);
+  }
+  QStringList screenTexts() const {
+    QStringList texts;
+    for (const char* name : {"ch_nom_emp", "ch_capital", "ch_nb_remb", "ch_grpv", "Panel1",
+                             "Panel39", "Panel125", "Panel127"})
+      texts.append(d->text(name));
+    for (int row = 1; row <= 2; ++row)
+      for (int col = 1; col <= 5; ++col) texts.append(d->cell(col, row));
+    return texts;
+  }
+
+ private slots:
+  void init() { d = std::make_unique<DossierDriver>(); }
+  void cleanup() {
+    QVERIFY2(d->problems().isEmpty(), qPrintable(d->problems().join("; ")));
+    d.reset();
+  }
+
+  void fullDiskLeavesThePreviousFileWhole() {
+    SmallDisk disk;
+    if (!disk.mounted()) QSKIP("no file system of its own can be mounted here");
+    const QString name = disk.path("pret.TEG");
+    const QByteArray before = savedLoan(name);
+    QVERIFY(!before.isEmpty());
+    disk.fill();
+    d->type("ch_nom_emp", QString(3000, u'Z'));  // a dossier larger than what is left
+    d->trigger("ENREGISTRER1");
+    QCOMPARE(d->takeErrors(), QStringList{"Disque plein"});
+    QCOMPARE(contents(name), before);
+  }
+
+  void readOnlyFolderLeavesThePreviousFileWhole() {
+    SmallDisk disk;
+    if (!disk.mounted()) QSKIP("no file system of its own can be mounted here");
+    const QString name = disk.path("pret.TEG");
+    const QByteArray before = savedLoan(name);
+    QVERIFY(disk.makeReadOnly());
+    d->type("ch_nom_emp", "AUTRE EMPRUNTEUR");
+    d->trigger("ENREGISTRER1");
+    QCOMPARE(d->takeErrors(), QStringList{"Accès au fichier refusé"});
+    QCOMPARE(contents(name), before);
+  }
+
+  void vanishedFolderIsReportedAndTheScreenKept() {
+    auto folder = std::make_unique<QTemporaryDir>();
+    const QString name = folder->filePath("pret.TEG");
+    savedLoan(name);
+    const QStringList shown = screenTexts();
+    folder.reset();  // the folder disappears behind the program's back
+    d->trigger("ENREGISTRER1");
+    QCOMPARE(d->takeErrors(), QStringList{"Fichier introuvable"});
+    QCOMPARE(screenTexts(), shown);
+    QVERIFY(!QFile::exists(name));
+  }
+
+  void refusedFilesLeaveTheScreenAsItWas_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("a device") << "device";
+    QTest::newRow("100 MB of garbage") << "garbage";
+  }
+  void refusedFilesLeaveTheScreenAsItWas() {
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    QString name = folder.path();
+    if (kind == "device") name = "/dev/urandom";
+    if (kind == "garbage") {
+      name = folder.filePath("gros.TEG");
+      QFile file(name);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      QByteArray block(1 << 20, '\0');
+      for (int megabyte = 0; megabyte < 100; ++megabyte) {
+        QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(block.data()),
+                                              block.size() / 4);
+        file.write(block);
+      }
+    }
+    d->typeValidatedLoan();
+    d->click("BBt_CALCUL");
+    const QStringList shown = screenTexts();
+    QElapsedTimer timer;
+    timer.start();
+    open(name);
+    const QStringList errors = d->takeErrors();
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors[0].contains(name), qPrintable(errors[0]));  // the message names the file
+    QVERIFY2(timer.elapsed() < 5000, "the program does not hang on it");
+    QCOMPARE(screenTexts(), shown);
+  }
+
+  void unreadableFileIsRefused() {
+    if (geteuid() == 0) QSKIP("the superuser reads every file");
+    QTemporaryDir folder;
+    const QString name = folder.filePath("secret.TEG");
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("x\r\n");
+    file.close();
+    QFile::setPermissions(name, QFileDevice::Permissions());
+    open(name);
+    QCOMPARE(d->takeErrors(), QStringList{"Accès au fichier refusé"});
+  }
+
+  // Locks on this system are advisory: a dossier another program holds locked still opens.
+  void lockedFileOpensAsItStands() {
+    QTemporaryDir folder;
+    const QString name = folder.filePath("pret.TEG");
+    savedLoan(name);
+    QProcess holder;
+    holder.start("flock", {"--exclusive", name, "sleep", "30"});
+    QVERIFY(holder.waitForStarted());
+    QTest::qWait(200);
+    d->click("effac_tout");
+    open(name);
+    QVERIFY(d->takeErrors().isEmpty());
+    QCOMPARE(d->text("ch_capital"), QString(" 200000,00"));
+    holder.kill();
+    holder.waitForFinished();
+  }
+};
+
+QTEST_MAIN(DossierFaultsTest)
+#include "dossier_faults_test.moc"
