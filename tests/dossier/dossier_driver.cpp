@@ -116,7 +116,9 @@ void DossierDriver::typeCell(int col, int row, const QString& text) const {
   else
     typeKeys(editor, text);
   QTest::keyClick(editor, Qt::Key_Return);
-  // The closed editor goes at once, as it would before the user's next action.
+  // The editor closes and goes at once, as it would before the user's next action: the
+  // view's queued closing first, then the deletion it asks for.
+  QCoreApplication::sendPostedEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
