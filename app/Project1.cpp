@@ -1,5 +1,6 @@
 // Starts the application: the seven screens are created once, the menu is shown, and the
-// event loop runs until a QUITTER ends it.
+// event loop runs until a QUITTER ends it. `kalmoris FILE.TEG` also opens the dossier screen
+// with that file loaded, as its menu "OUVRIR " would.
 #include "app/picture.h"
 #include "app/screens.h"
 #include "app/ui/qt_platform.h"
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
   kalmoris::installPlatform(&platform);
   kalmoris::createScreens();
   kalmoris::Form1->show();
+  kalmoris::openCommandLineDossier(QApplication::arguments());
   const int status = QApplication::exec();
   kalmoris::destroyScreens();
   kalmoris::installPlatform(nullptr);

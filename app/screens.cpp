@@ -2,6 +2,7 @@
 
 #include "amortization/Unit7.h"
 #include "app/Unit1.h"
+#include "app/ui/handler.h"
 #include "calculators/Unit3.h"
 #include "calculators/Unit4.h"
 #include "calculators/Unit5.h"
@@ -38,6 +39,12 @@ void destroyScreens() {
   destroy(Form2);
   setMenuWindow(nullptr);
   destroy(Form1);
+}
+
+void openCommandLineDossier(const QStringList& arguments) {
+  if (arguments.size() < 2) return;
+  Form1->ouvre_dossierClick();
+  runHandler(Form2, [&] { Form2->openFile(arguments[1]); });
 }
 
 }  // namespace kalmoris

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 namespace kalmoris {
 
 // Creates the seven screens once, in their fixed order (menu, dossier, nominal rate,
@@ -7,5 +9,9 @@ namespace kalmoris {
 // handler; the menu is the main window. destroyScreens deletes them when the program ends.
 void createScreens();
 void destroyScreens();
+
+// With a file named after the program's name, shows the dossier screen as the menu does and
+// opens that file in it, as its menu "OUVRIR " would.
+void openCommandLineDossier(const QStringList& arguments);
 
 }  // namespace kalmoris

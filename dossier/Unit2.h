@@ -42,6 +42,8 @@ class TForm2 : public Screen {
   void StringGrid1Click();
 
   void Men_OUVRIR1_Click();
+  // Opens a dossier file as "OUVRIR " does once the file is chosen.
+  void openFile(const QString& chosen);
   void ENREGISTRER1Click();
   void Men_ENREGISTRERSOUS1_Click();
   void QUITTER1Click();

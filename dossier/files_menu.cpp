@@ -18,14 +18,17 @@ const QString kExtension = QStringLiteral(".TEG");
 const QString kFolder = QStringLiteral("repertoire");
 }  // namespace
 
-// The window title names the chosen file, even when it cannot be read, so that a later save
-// writes it. The screen is erased only once the file has been read: a file that cannot be
-// read (missing, refused, a folder, too large) leaves the dossier on screen as it was.
 void TForm2::Men_OUVRIR1_Click() {
   const QDir folder(kFolder);
   const QString chosen = platform().askOpenFileName(
       this, folder.exists() ? folder.absolutePath() : QString(), kOpenFilter);
-  if (chosen.isEmpty()) return;
+  if (!chosen.isEmpty()) openFile(chosen);
+}
+
+// The window title names the chosen file, even when it cannot be read, so that a later save
+// writes it. The screen is erased only once the file has been read: a file that cannot be
+// read (missing, refused, a folder, too large) leaves the dossier on screen as it was.
+void TForm2::openFile(const QString& chosen) {
   currentFile_ = QFileInfo(chosen).absoluteFilePath();
   setWindowTitle(currentFile_);
   const QByteArray bytes = readDossierFile(currentFile_);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using kalmoris::Panel;
@@ -225,6 +226,27 @@ class MenuTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(menu));
     QTest::keyClick(menu, Qt::Key_Q, Qt::AltModifier);
     QTRY_COMPARE(platform_.quitRequests, before + 1);  // the button animates its click first
+  }
+
+  void fileNamedOnTheCommandLineOpensInTheDossierScreen() {
+    QTemporaryDir folder;
+    const QString file = folder.filePath("pret.TEG");
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::WriteOnly));
+    written.write("BORROWER\r\n200000\r\n180\r\n12\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n2\r\n"
+                  "-200000\r\n1\r\n\r\n\r\n2304.69\r\n180\r\n89\r\n\r\n");
+    written.close();
+    kalmoris::openCommandLineDossier({"kalmoris", file});
+    QWidget* dossier = screen("Form2");
+    QVERIFY(dossier->isVisible());
+    QCOMPARE(dossier->pos(), QPoint(1, 1));
+    QCOMPARE(dossier->windowTitle(), file);
+    QCOMPARE(control<QLineEdit>("Form2", "ch_capital")->text(), QString("200000"));
+
+    kalmoris::openCommandLineDossier({"kalmoris", folder.filePath("absent.TEG")});
+    QCOMPARE(platform_.takeErrors(), QStringList{"Fichier introuvable"});
+    kalmoris::openCommandLineDossier({"kalmoris"});  // no file: nothing happens
+    QCOMPARE(dossier->windowTitle(), folder.filePath("absent.TEG"));
   }
 
   void helpButtonsFollowTheirTable_data() {
