@@ -3,8 +3,10 @@
 #include "amortization/Unit7.h"
 #include "app/ui/platform.h"
 #include "calculators/Unit4.h"
+#include "dossier/Unit2.h"
 #include "tests/printing/spooler.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -72,6 +74,34 @@ class SpoolerPrintTest : public QObject {
       for (int k = 0; k < list->count(); ++k) offered.append(list->itemText(k));
     dialog.reject();
     QVERIFY2(offered.contains(SpoolerPlatform::queueName()), qPrintable(offered.join(", ")));
+  }
+
+  void dossierReportComesOutOfTheSpoolerWithItsFeeColumn() {
+    platform_.selectPrinter(SpoolerPlatform::queueName());
+    kalmoris::TForm2 form;
+    form.show();
+    for (const char* step : {"VOIR_EXEMPLES", "BBt_VOIR_EX_1_", "Bt_VOIR_CALCUL_1_",
+                             "bt_valider", "BBt_CALCUL"})
+      click(&form, step);
+    PrintedPdf pdf;
+    auto* print = form.findChild<QAction*>("Menu_IMPRESSIONTEXTE1_");
+    QVERIFY(print);
+    print->trigger();
+    QVERIFY2(pdf.waitForJob(), "no PDF came out of the queue");
+
+    const QStringList lines = linesOf(pdf.text());
+    QVERIFY2(printed(lines, "VERIFICATION DE PRET:"), qPrintable(lines.join('\n')));
+    QVERIFY(printed(lines, "DOSSIER: G. RORAVOR_ORIDORER_EDARAZ"));
+    QVERIFY(printed(lines, "Montant du Prêt: 200000,00 Um."));
+    QVERIFY(printed(lines, "de PERIODE = 0,0093750052"));
+    QVERIFY(printed(lines, "ANNUEL: PROPORTIONNEL = 12,8289 % ACTUARIEL = 13,6107 %"));
+    // The fee amounts end in one column, as the fixed-pitch font lays them out.
+    QList<qsizetype> ends;
+    for (const QString& line : pdf.text().split('\n'))
+      if (line.contains("frais") || line.contains("néant") || line.contains("TOTAL des FRAIS"))
+        if (line.contains(" Um.")) ends.append(line.indexOf(" Um."));
+    QCOMPARE(ends.size(), 4);
+    QCOMPARE(ends.count(ends.front()), 4);
   }
 
   void instalmentReportComesOutOfTheSpooler() {
