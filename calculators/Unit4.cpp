@@ -41,22 +41,18 @@ TForm4::TForm4()
 TForm4::~TForm4() = default;
 
 void TForm4::createControls() {
-  GroupBox1 = new ChoiceBox(this, "GroupBox1", QStringLiteral("COMMENT EST EXPRIME LE CAPITAL"),
-                            QRect(10, 8, 300, 62), {"FRANCS", QStringLiteral("FRANCS")},
-                            {"EUROS", QStringLiteral("EUROS")}, "RECTIFIER");
+  const LoanChoiceBoxes boxes =
+      loanChoiceBoxes(this, "GroupBox1", QStringLiteral("COMMENT EST EXPRIME LE CAPITAL"), "GroupBox4",
+                      QStringLiteral("QUEL TYPE de TAUX ANNUEL:"), "Label9");
+  GroupBox1 = boxes.currency;
+  GroupBox4 = boxes.rateKind;
+  Label9 = boxes.reminder;
   FRANCS = GroupBox1->first();
   EUROS = GroupBox1->second();
   RECTIFIER = GroupBox1->rectify();
-  GroupBox4 = new ChoiceBox(this, "GroupBox4", QStringLiteral("QUEL TYPE de TAUX ANNUEL:"),
-                            QRect(320, 8, 380, 62), {"tx_prop", QStringLiteral("PROPORTIONNEL")},
-                            {"tx_actu", QStringLiteral("ACTUARIEL")}, "RECTIFIER_1");
   tx_prop = GroupBox4->first();
   tx_actu = GroupBox4->second();
   RECTIFIER_1 = GroupBox4->rectify();
-  Label9 = controls::label(this, "Label9",
-                           QStringLiteral("Sans les choix préalables, pas de calculs ...!"),
-                           QRect(14, 72, 400, 18));
-  colors::setTextColor(Label9, colors::Red);
   createEntries();
   createResults();
 

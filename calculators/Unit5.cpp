@@ -40,22 +40,18 @@ TForm5::TForm5() : Screen("Form5", QStringLiteral("CALCUL RAPIDE D'UN CAPITAL"),
 TForm5::~TForm5() = default;
 
 void TForm5::createControls() {
-  GroupBox1 = new ChoiceBox(this, "GroupBox1", QStringLiteral("FRANCS ou EUROS ?"),
-                            QRect(10, 8, 300, 62), {"FRANCS", QStringLiteral("FRANCS")},
-                            {"EUROS", QStringLiteral("EUROS")}, "RECTIFIER");
+  const LoanChoiceBoxes boxes =
+      loanChoiceBoxes(this, "GroupBox1", QStringLiteral("FRANCS ou EUROS ?"), "GroupBox2",
+                      QStringLiteral("TYPE de TAUX ANNUEL:"), "Label1");
+  GroupBox1 = boxes.currency;
+  GroupBox2 = boxes.rateKind;
+  Label1 = boxes.reminder;
   FRANCS = GroupBox1->first();
   EUROS = GroupBox1->second();
   RECTIFIER = GroupBox1->rectify();
-  GroupBox2 = new ChoiceBox(this, "GroupBox2", QStringLiteral("TYPE de TAUX ANNUEL:"),
-                            QRect(320, 8, 380, 62), {"tx_prop", QStringLiteral("PROPORTIONNEL")},
-                            {"tx_actu", QStringLiteral("ACTUARIEL")}, "RECTIFIER_1");
   tx_prop = GroupBox2->first();
   tx_actu = GroupBox2->second();
   RECTIFIER_1 = GroupBox2->rectify();
-  Label1 = controls::label(this, "Label1",
-                           QStringLiteral("Sans les choix préalables, pas de calculs ...!"),
-                           QRect(14, 72, 400, 18));
-  colors::setTextColor(Label1, colors::Red);
   createEntries();
   createResults();
 

@@ -9,6 +9,7 @@ class QWidget;
 
 namespace kalmoris {
 
+class ChoiceBox;
 class Panel;
 
 // The controls the quick calculators draw alike.
@@ -30,6 +31,18 @@ QLabel* rowCaption(QWidget* parent, const char* name, const QString& caption, in
 // The calculate button, in a larger bold font.
 QPushButton* calculateButton(QWidget* parent, const char* name, const QString& caption,
                              QRect place);
+
+// The instalment and capital screens' two choice boxes side by side, currency (FRANCS,
+// EUROS, RECTIFIER) then rate kind (tx_prop, tx_actu, RECTIFIER_1), with the red reminder
+// that nothing is calculated without them.
+struct LoanChoiceBoxes {
+  ChoiceBox* currency;
+  ChoiceBox* rateKind;
+  QLabel* reminder;
+};
+LoanChoiceBoxes loanChoiceBoxes(QWidget* screen, const char* currencyName,
+                                const QString& currencyTitle, const char* rateKindName,
+                                const QString& rateKindTitle, const char* reminderName);
 
 }  // namespace calculator_controls
 }  // namespace kalmoris

@@ -1,5 +1,6 @@
 // Drives the real screens the way a user would and saves what they show, for the README:
 // readme_screenshots OUTPUT_FOLDER. Run under a display (scripts/screenshots uses Xvfb).
+// The dossier's printed report goes into OUTPUT_FOLDER/dossier-report.pdf.
 #include "amortization/Unit7.h"
 #include "app/Unit1.h"
 #include "app/screens.h"
@@ -8,14 +9,28 @@
 #include "calculators/Unit4.h"
 #include "calculators/Unit5.h"
 #include "calculators/Unit6.h"
+#include "dossier/Unit2.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QTimer>
 
 namespace {
+
+// The real platform, printing into a PDF file of the output folder instead of asking for it.
+class PicturePlatform : public kalmoris::QtPlatform {
+ public:
+  explicit PicturePlatform(QString pdf) : pdf_(std::move(pdf)) {
+    selectPrinter(pdfOutputName());
+  }
+  QString askSaveFileName(QWidget*, const QString&, const QString&) override { return pdf_; }
+
+ private:
+  QString pdf_;
+};
 
 class Pictures {
  public:
@@ -51,6 +66,19 @@ void pictureMenu(const Pictures& pictures) {
   pictures.click(Form1, "avertiss1");
   pictures.save(Form1, "menu-warning.png");
   pictures.click(Form1, "VU1");
+}
+
+// The first worked example, validated and calculated, and its printed report.
+void pictureDossier(const Pictures& pictures) {
+  using namespace kalmoris;
+  pictures.click(Form1, "ouvre_dossier");
+  for (const char* step : {"VOIR_EXEMPLES", "BBt_VOIR_EX_1_"}) pictures.click(Form2, step);
+  pictures.save(Form2, "dossier-example-notice.png");
+  for (const char* step : {"Bt_VOIR_CALCUL_1_", "bt_valider", "BBt_CALCUL"})
+    pictures.click(Form2, step);
+  pictures.save(Form2, "dossier.png");
+  if (auto* print = Form2->findChild<QAction*>(QStringLiteral("Menu_IMPRESSIONTEXTE1_")))
+    print->trigger();
 }
 
 void pictureCalculators(const Pictures& pictures) {
@@ -116,14 +144,16 @@ void pictureAmortization(const Pictures& pictures) {
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
-  const Pictures pictures(QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".")));
-  kalmoris::QtPlatform platform;
+  const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+  const Pictures pictures(folder);
+  PicturePlatform platform(folder.filePath(QStringLiteral("dossier-report.pdf")));
   kalmoris::installPlatform(&platform);
   kalmoris::createScreens();
   kalmoris::Form1->show();
 
   QTimer::singleShot(200, [&] {
     pictureMenu(pictures);
+    pictureDossier(pictures);
     pictureCalculators(pictures);
     pictureAmortization(pictures);
     QApplication::quit();
