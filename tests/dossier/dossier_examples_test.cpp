@@ -2,29 +2,19 @@
 // "VOIR CALCUL" and the rates each example gives.
 #include "app/ui/colors.h"
 #include "app/ui/string_grid.h"
-#include "tests/dossier/dossier_driver.h"
+#include "tests/dossier/dossier_screen_test.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
 using kalmoris::Panel;
-using kalmoris::testing::DossierDriver;
 namespace colors = kalmoris::colors;
 
-class DossierExamplesTest : public QObject {
+class DossierExamplesTest : public kalmoris::testing::DossierScreenTest {
   Q_OBJECT
 
-  std::unique_ptr<DossierDriver> d;
-
  private slots:
-  void init() { d = std::make_unique<DossierDriver>(); }
-  void cleanup() {
-    const QStringList problems = d->problems();
-    d.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
-  }
-
   void noticesDrawTheirGrids_data() {
     QTest::addColumn<QString>("grid");
     QTest::addColumn<int>("lines");

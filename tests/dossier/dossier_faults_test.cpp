@@ -1,7 +1,7 @@
 // The dossier's files when the system fails them: a full disk, a read-only or vanished
 // folder, and files that cannot or should not be opened. The previous file stays intact byte
 // for byte, the message is the right French one, and the screen keeps what it showed.
-#include "tests/dossier/dossier_driver.h"
+#include "tests/dossier/dossier_screen_test.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,8 +13,6 @@
 #include <sys/file.h>
 #include <sys/mount.h>
 #include <unistd.h>
-
-using kalmoris::testing::DossierDriver;
 
 namespace {
 
@@ -30,8 +28,8 @@ class SmallDisk {
  public:
   SmallDisk() {
     if (geteuid() != 0) return;
-    mounted_ = mount("tmpfs", folder_.path().toLocal8Bit().constData(), "tmpfs", 0,
-                     "size=64k") == 0;
+    mounted_ =
+        mount("tmpfs", folder_.path().toLocal8Bit().constData(), "tmpfs", 0, "size=64k") == 0;
   }
   ~SmallDisk() {
     if (mounted_) umount(folder_.path().toLocal8Bit().constData());
@@ -46,8 +44,8 @@ class SmallDisk {
     }
   }
   bool makeReadOnly() const {
-    return mount("tmpfs", folder_.path().toLocal8Bit().constData(), "tmpfs",
-                 MS_REMOUNT | MS_RDONLY, "size=64k") == 0;
+    return mount("tmpfs", folder_.path().toLocal8Bit().constData(), "tmpfs", MS_REMOUNT | MS_RDONLY,
+                 "size=64k") == 0;
   }
 
  private:
@@ -57,10 +55,8 @@ class SmallDisk {
 
 }  // namespace
 
-class DossierFaultsTest : public QObject {
+class DossierFaultsTest : public kalmoris::testing::DossierScreenTest {
   Q_OBJECT
-
-  std::unique_ptr<DossierDriver> d;
 
   void saveAs(const QString& name) {
     d->platform().saveAnswers.push_back(name);
@@ -89,12 +85,6 @@ class DossierFaultsTest : public QObject {
   }
 
  private slots:
-  void init() { d = std::make_unique<DossierDriver>(); }
-  void cleanup() {
-    QVERIFY2(d->problems().isEmpty(), qPrintable(d->problems().join("; ")));
-    d.reset();
-  }
-
   void fullDiskLeavesThePreviousFileWhole() {
     SmallDisk disk;
     if (!disk.mounted()) QSKIP("no file system of its own can be mounted here");

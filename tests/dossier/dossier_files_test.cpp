@@ -1,14 +1,12 @@
 // The dossier screen's "FICHIER" menu: opening, saving and saving as ".TEG" files.
 #include "app/ui/string_grid.h"
-#include "tests/dossier/dossier_driver.h"
+#include "tests/dossier/dossier_screen_test.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
-
-using kalmoris::testing::DossierDriver;
 
 namespace {
 
@@ -34,10 +32,9 @@ const QByteArray kTypedDossier =
 
 }  // namespace
 
-class DossierFilesTest : public QObject {
+class DossierFilesTest : public kalmoris::testing::DossierScreenTest {
   Q_OBJECT
 
-  std::unique_ptr<DossierDriver> d;
   std::unique_ptr<QTemporaryDir> folder;
 
   QString path(const char* name) const { return folder->filePath(QString::fromUtf8(name)); }
@@ -63,14 +60,12 @@ class DossierFilesTest : public QObject {
 
  private slots:
   void init() {
-    d = std::make_unique<DossierDriver>();
+    DossierScreenTest::init();
     folder = std::make_unique<QTemporaryDir>();
   }
   void cleanup() {
-    const QStringList problems = d->problems();
-    d.reset();
     folder.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+    DossierScreenTest::cleanup();
   }
 
   void cancellingTheOpenDialogChangesNothing() {

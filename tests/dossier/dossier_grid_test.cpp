@@ -1,30 +1,19 @@
 // The dossier screen's grid: the calculation, its panels and its failures, driven offscreen.
 #include "app/ui/string_grid.h"
-#include "tests/dossier/dossier_driver.h"
+#include "tests/dossier/dossier_screen_test.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
-using kalmoris::testing::DossierDriver;
-
 namespace {
 const QStringList kRatePanels = {"Panel1", "Panel83", "Panel37", "Panel39", "Panel82", "Panel84"};
 }  // namespace
 
-class DossierGridTest : public QObject {
+class DossierGridTest : public kalmoris::testing::DossierScreenTest {
   Q_OBJECT
 
-  std::unique_ptr<DossierDriver> d;
-
  private slots:
-  void init() { d = std::make_unique<DossierDriver>(); }
-  void cleanup() {
-    const QStringList problems = d->problems();
-    d.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
-  }
-
   void calculationRewritesTheGridAndShowsTheResults_data() {
     QTest::addColumn<QString>("command");
     QTest::newRow("CALCULER") << "BBt_CALCUL";

@@ -2,7 +2,7 @@
 // validation and erase-all, driven offscreen.
 #include "app/ui/colors.h"
 #include "app/ui/string_grid.h"
-#include "tests/dossier/dossier_driver.h"
+#include "tests/dossier/dossier_screen_test.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,7 +11,6 @@
 #include <QtTest>
 
 using kalmoris::TForm2;
-using kalmoris::testing::DossierDriver;
 namespace colors = kalmoris::colors;
 
 namespace {
@@ -21,19 +20,10 @@ const QString kNotValidated = QStringLiteral("SAISIE NON VALIDEE");
 const QStringList kRatePanels = {"Panel1", "Panel83", "Panel37", "Panel39", "Panel82", "Panel84"};
 }  // namespace
 
-class DossierHeaderTest : public QObject {
+class DossierHeaderTest : public kalmoris::testing::DossierScreenTest {
   Q_OBJECT
 
-  std::unique_ptr<DossierDriver> d;
-
  private slots:
-  void init() { d = std::make_unique<DossierDriver>(); }
-  void cleanup() {
-    const QStringList problems = d->problems();
-    d.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
-  }
-
   void creationSetsTheScreenAsFormCreateGivesIt() {
     TForm2 fresh;
     QCOMPARE(fresh.objectName(), QString("Form2"));

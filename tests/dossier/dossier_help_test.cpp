@@ -1,13 +1,12 @@
 // The dossier screen's help panels: the "?" tabs, and the texts of every panel it shows.
 #include "app/ui/colors.h"
-#include "tests/dossier/dossier_driver.h"
+#include "tests/dossier/dossier_screen_test.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
 using kalmoris::Panel;
-using kalmoris::testing::DossierDriver;
 namespace colors = kalmoris::colors;
 
 namespace {
@@ -22,19 +21,10 @@ QString textsOf(QWidget* panel) {
 
 }  // namespace
 
-class DossierHelpTest : public QObject {
+class DossierHelpTest : public kalmoris::testing::DossierScreenTest {
   Q_OBJECT
 
-  std::unique_ptr<DossierDriver> d;
-
  private slots:
-  void init() { d = std::make_unique<DossierDriver>(); }
-  void cleanup() {
-    const QStringList problems = d->problems();
-    d.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
-  }
-
   void helpTabsShowTheirPanelsAtTheirPlace_data() {
     QTest::addColumn<QString>("tab");
     QTest::addColumn<QString>("panel");

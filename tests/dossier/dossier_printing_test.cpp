@@ -1,16 +1,13 @@
 // The dossier screen's "IMPRIMER" menu: the report printed at once, and the printer choice.
-#include "tests/dossier/dossier_driver.h"
+#include "tests/dossier/dossier_screen_test.h"
 
 #include <QtTest>
 
 using kalmoris::PageFont;
 using kalmoris::testing::DocumentEvent;
-using kalmoris::testing::DossierDriver;
 
-class DossierPrintingTest : public QObject {
+class DossierPrintingTest : public kalmoris::testing::DossierScreenTest {
   Q_OBJECT
-
-  std::unique_ptr<DossierDriver> d;
 
   QStringList print() {
     d->trigger("Menu_IMPRESSIONTEXTE1_");
@@ -23,13 +20,6 @@ class DossierPrintingTest : public QObject {
     return nullptr;
   }
  private slots:
-  void init() { d = std::make_unique<DossierDriver>(); }
-  void cleanup() {
-    const QStringList problems = d->problems();
-    d.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
-  }
-
   void calculatedDossierIsPrintedAtOnceFromTheScreensTexts() {
     d->typeValidatedLoan();
     d->click("BBt_CALCUL");
