@@ -1,10 +1,10 @@
 // Starts the application: the seven screens are created once, the menu is shown, and the
 // event loop runs until a QUITTER ends it. `kalmoris FILE.TEG` also opens the dossier screen
 // with that file loaded, as its menu "OUVRIR " would.
+#include "app/Unit1.h"
 #include "app/picture.h"
 #include "app/screens.h"
 #include "app/ui/qt_platform.h"
-#include "app/Unit1.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -67,7 +67,8 @@ void TForm1::createControls() {
                             QStringLiteral("( séparateur décimal= virgule -automatique - )"),
                             QRect(76, 86, 420, 16));
   Label53 = controls::label(Panel1, "Label53", QStringLiteral("P1"), QRect(540, 6, 30, 16));
-  Label54 = controls::label(Panel1, "Label54", QStringLiteral("AIDE"), QRect(kHelpLeft, 104, 40, 16));
+  Label54 =
+      controls::label(Panel1, "Label54", QStringLiteral("AIDE"), QRect(kHelpLeft, 104, 40, 16));
 
   const QFont numbered = controls::boldFont(10);
   auto numberedButton = [&](const char* name, const char* caption, int position) {
@@ -86,7 +87,8 @@ void TForm1::createControls() {
   tab_amort = numberedButton("tab_amort", " 7 TABLEAU D'AMORTISSEMENT", 7);
 
   auto helpButton = [&](const char* name, int position) {
-    QPushButton* button = controls::button(Panel1, name, QStringLiteral("?"), helpButtonPlace(position));
+    QPushButton* button =
+        controls::button(Panel1, name, QStringLiteral("?"), helpButtonPlace(position));
     button->setFont(numbered);
     return button;
   };
@@ -146,33 +148,59 @@ void TForm1::showSmallPanel(Panel* panel, int left, int top) {
   panel->showAt(left, top);
 }
 
-void TForm1::avertiss1Click() { Panel8->showAt(25, 20); }
+void TForm1::avertiss1Click() {
+  Panel8->showAt(25, 20);
+}
 
 void TForm1::ouvre_dossierClick() {
   Form2->showAt(1, 1);
   Form2->resize(798, Form2->height());
 }
 
-void TForm1::calc_tauxClick() { Form3->showAt(150, 125); }
-void TForm1::calc_echClick() { Form4->showAt(150, 100); }
-void TForm1::calc_capitalClick() { Form5->showAt(150, 125); }
-void TForm1::cumul_versClick() { Form6->showAt(150, 125); }
-void TForm1::tab_amortClick() { Form7->showAt(120, 0); }
+void TForm1::calc_tauxClick() {
+  Form3->showAt(150, 125);
+}
+void TForm1::calc_echClick() {
+  Form4->showAt(150, 100);
+}
+void TForm1::calc_capitalClick() {
+  Form5->showAt(150, 125);
+}
+void TForm1::cumul_versClick() {
+  Form6->showAt(150, 125);
+}
+void TForm1::tab_amortClick() {
+  Form7->showAt(120, 0);
+}
 
-void TForm1::Button1Click() { Panel10->showAt(360, 278); }
+void TForm1::Button1Click() {
+  Panel10->showAt(360, 278);
+}
 
 void TForm1::Button2Click() {
   Panel9->resize(570, Panel9->height());
   showSmallPanel(Panel9, 2, 0);
 }
 
-void TForm1::Button5Click() { showSmallPanel(Panel19, 8, 320); }
-void TForm1::Button7Click() { showSmallPanel(Panel21, 8, 320); }
-void TForm1::Button9Click() { showSmallPanel(panel20, 8, 320); }
-void TForm1::Button8Click() { showSmallPanel(Panel22, 8, 320); }
-void TForm1::Button4Click() { showSmallPanel(Panel18, 8, 320); }
+void TForm1::Button5Click() {
+  showSmallPanel(Panel19, 8, 320);
+}
+void TForm1::Button7Click() {
+  showSmallPanel(Panel21, 8, 320);
+}
+void TForm1::Button9Click() {
+  showSmallPanel(panel20, 8, 320);
+}
+void TForm1::Button8Click() {
+  showSmallPanel(Panel22, 8, 320);
+}
+void TForm1::Button4Click() {
+  showSmallPanel(Panel18, 8, 320);
+}
 
-void TForm1::QUITTERClick() { quitApplication(); }
+void TForm1::QUITTERClick() {
+  quitApplication();
+}
 
 void TForm1::closeEvent(QCloseEvent* event) {
   // The menu is the main window: closing it ends the application, like QUITTER.

@@ -1,7 +1,9 @@
 #include "app/picture.h"
 
 // The resource lives in a static library: it must be registered before first use.
-static void registerPictureResource() { Q_INIT_RESOURCE(kalmoris); }
+static void registerPictureResource() {
+  Q_INIT_RESOURCE(kalmoris);
+}
 
 namespace kalmoris {
 

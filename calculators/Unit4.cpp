@@ -42,8 +42,8 @@ TForm4::~TForm4() = default;
 
 void TForm4::createControls() {
   const LoanChoiceBoxes boxes =
-      loanChoiceBoxes(this, "GroupBox1", QStringLiteral("COMMENT EST EXPRIME LE CAPITAL"), "GroupBox4",
-                      QStringLiteral("QUEL TYPE de TAUX ANNUEL:"), "Label9");
+      loanChoiceBoxes(this, "GroupBox1", QStringLiteral("COMMENT EST EXPRIME LE CAPITAL"),
+                      "GroupBox4", QStringLiteral("QUEL TYPE de TAUX ANNUEL:"), "Label9");
   GroupBox1 = boxes.currency;
   GroupBox4 = boxes.rateKind;
   Label9 = boxes.reminder;

@@ -51,16 +51,15 @@ LoanChoiceBoxes loanChoiceBoxes(QWidget* screen, const char* currencyName,
                                 const QString& currencyTitle, const char* rateKindName,
                                 const QString& rateKindTitle, const char* reminderName) {
   LoanChoiceBoxes boxes;
-  boxes.currency =
-      new ChoiceBox(screen, currencyName, currencyTitle, QRect(10, 8, 300, 62),
-                    {"FRANCS", QStringLiteral("FRANCS")}, {"EUROS", QStringLiteral("EUROS")},
-                    "RECTIFIER");
+  boxes.currency = new ChoiceBox(screen, currencyName, currencyTitle, QRect(10, 8, 300, 62),
+                                 {"FRANCS", QStringLiteral("FRANCS")},
+                                 {"EUROS", QStringLiteral("EUROS")}, "RECTIFIER");
   boxes.rateKind = new ChoiceBox(screen, rateKindName, rateKindTitle, QRect(320, 8, 380, 62),
                                  {"tx_prop", QStringLiteral("PROPORTIONNEL")},
                                  {"tx_actu", QStringLiteral("ACTUARIEL")}, "RECTIFIER_1");
-  boxes.reminder = controls::label(
-      screen, reminderName, QStringLiteral("Sans les choix préalables, pas de calculs ...!"),
-      QRect(14, 72, 400, 18));
+  boxes.reminder = controls::label(screen, reminderName,
+                                   QStringLiteral("Sans les choix préalables, pas de calculs ...!"),
+                                   QRect(14, 72, 400, 18));
   colors::setTextColor(boxes.reminder, colors::Red);
   return boxes;
 }

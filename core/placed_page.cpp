@@ -18,7 +18,9 @@ PlacedPage::PlacedPage(ReportDocument& document, PageFont& font, PageGeometry ge
       leftMargin_(2 * geometry.dotsPerCmAcross),
       topMargin_(2 * geometry.dotsPerCmDown) {}
 
-PlacedPage::~PlacedPage() { close(); }
+PlacedPage::~PlacedPage() {
+  close();
+}
 
 void PlacedPage::textOut(int xMm, int yMm, const QString& text) {
   const int x = xMm * geometry_.dotsPerCmAcross / 10 + leftMargin_;
@@ -26,7 +28,9 @@ void PlacedPage::textOut(int xMm, int yMm, const QString& text) {
   document_.draw(x, y, text, font_);
 }
 
-void PlacedPage::newPage() { document_.newPage(); }
+void PlacedPage::newPage() {
+  document_.newPage();
+}
 
 void PlacedPage::close() {
   if (closed_) return;

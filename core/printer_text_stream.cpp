@@ -8,7 +8,9 @@ PrinterTextStream::PrinterTextStream(ReportDocument& document, PageFont& font)
       width_(document.area().widthDots),
       height_(document.area().heightDots) {}
 
-PrinterTextStream::~PrinterTextStream() { close(); }
+PrinterTextStream::~PrinterTextStream() {
+  close();
+}
 
 void PrinterTextStream::close() {
   if (closed_) return;
@@ -31,7 +33,9 @@ void PrinterTextStream::write(const QString& text) {
   writeSegment(segment);
 }
 
-void PrinterTextStream::writeLine(const QString& text) { write(text + QStringLiteral("\r\n")); }
+void PrinterTextStream::writeLine(const QString& text) {
+  write(text + QStringLiteral("\r\n"));
+}
 
 void PrinterTextStream::writeSegment(QString text) {
   if (text.isEmpty()) return;

@@ -21,9 +21,13 @@ ChoiceBox::ChoiceBox(QWidget* parent, const char* name, const QString& title, QR
                               QRect(30 + 2 * buttonWidth, top, buttonWidth, height));
 }
 
-void ChoiceBox::chooseFirst() { second_->setEnabled(false); }
+void ChoiceBox::chooseFirst() {
+  second_->setEnabled(false);
+}
 
-void ChoiceBox::chooseSecond() { first_->setEnabled(false); }
+void ChoiceBox::chooseSecond() {
+  first_->setEnabled(false);
+}
 
 void ChoiceBox::enableBoth() {
   first_->setEnabled(true);

@@ -19,7 +19,9 @@ void setBackground(QWidget* widget, const QColor& color) {
   widget->setAutoFillBackground(true);
 }
 
-QColor background(const QWidget* widget) { return widget->palette().color(backgroundRole(widget)); }
+QColor background(const QWidget* widget) {
+  return widget->palette().color(backgroundRole(widget));
+}
 
 void setTextColor(QWidget* widget, const QColor& color) {
   QPalette palette = widget->palette();

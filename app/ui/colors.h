@@ -17,9 +17,9 @@ inline const QColor Navy{0x00, 0x00, 0x80};
 inline const QColor Green{0x00, 0x80, 0x00};
 inline const QColor Blue{0x00, 0x00, 0xFF};
 inline const QColor Maroon{0x80, 0x00, 0x00};
-inline const QColor Silver{0xC0, 0xC0, 0xC0};      // light grey panels
+inline const QColor Silver{0xC0, 0xC0, 0xC0};  // light grey panels
 inline const QColor ButtonFace{0xF0, 0xF0, 0xF0};
-inline const QColor Light3D{0xE3, 0xE3, 0xE3};     // the screens' background
+inline const QColor Light3D{0xE3, 0xE3, 0xE3};  // the screens' background
 
 // Background of an entry field (its base colour) or of a panel or window.
 void setBackground(QWidget* widget, const QColor& color);

@@ -30,7 +30,8 @@ class EntryReader {
   std::optional<std::uint8_t> perYearCount(QLineEdit* field, bool pointToComma);
   std::optional<std::uint16_t> count16(QLineEdit* field, bool pointToComma);
   std::optional<std::int32_t> count32(QLineEdit* field, bool pointToComma);
-  std::optional<Real> realCount(QLineEdit* field, bool pointToComma);  // digits, floating conversion
+  std::optional<Real> realCount(QLineEdit* field,
+                                bool pointToComma);  // digits, floating conversion
 
  private:
   std::optional<std::int32_t> integer(QLineEdit* field, bool pointToComma);

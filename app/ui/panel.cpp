@@ -15,19 +15,33 @@ Panel::Panel(QWidget* parent) : QFrame(parent), caption_(new QLabel(this)) {
   setColor(colors::ButtonFace);
 }
 
-QString Panel::text() const { return caption_->text(); }
+QString Panel::text() const {
+  return caption_->text();
+}
 
-void Panel::setText(const QString& text) { caption_->setText(text); }
+void Panel::setText(const QString& text) {
+  caption_->setText(text);
+}
 
-void Panel::setColor(const QColor& color) { colors::setBackground(this, color); }
+void Panel::setColor(const QColor& color) {
+  colors::setBackground(this, color);
+}
 
-QColor Panel::color() const { return colors::background(this); }
+QColor Panel::color() const {
+  return colors::background(this);
+}
 
-void Panel::setCaptionColor(const QColor& color) { colors::setTextColor(caption_, color); }
+void Panel::setCaptionColor(const QColor& color) {
+  colors::setTextColor(caption_, color);
+}
 
-void Panel::setCaptionFont(const QFont& font) { caption_->setFont(font); }
+void Panel::setCaptionFont(const QFont& font) {
+  caption_->setFont(font);
+}
 
-void Panel::setCaptionAlignment(Qt::Alignment alignment) { caption_->setAlignment(alignment); }
+void Panel::setCaptionAlignment(Qt::Alignment alignment) {
+  caption_->setAlignment(alignment);
+}
 
 void Panel::setBevel(bool raised) {
   setFrameStyle(raised ? (QFrame::Panel | QFrame::Raised) : QFrame::NoFrame);

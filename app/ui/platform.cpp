@@ -13,6 +13,8 @@ Platform& platform() {
   return *installed;
 }
 
-void installPlatform(Platform* platform) { installed = platform; }
+void installPlatform(Platform* platform) {
+  installed = platform;
+}
 
 }  // namespace kalmoris

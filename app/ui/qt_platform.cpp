@@ -26,7 +26,9 @@ QtPlatform::QtPlatform() : printer_(std::make_unique<QPrinter>(QPrinter::HighRes
 
 QtPlatform::~QtPlatform() = default;
 
-QString QtPlatform::pdfOutputName() { return QStringLiteral("Fichier PDF"); }
+QString QtPlatform::pdfOutputName() {
+  return QStringLiteral("Fichier PDF");
+}
 
 void QtPlatform::usePdfOutput() {
   // An empty file name puts the printer back to its native format: clear it first.
@@ -60,8 +62,8 @@ QString QtPlatform::askSaveFileName(QWidget* parent, const QString& directory,
 bool QtPlatform::runPrintDialog(QWidget* parent) {
   QPrintDialog dialog(printer_.get(), parent);
   if (dialog.exec() != QDialog::Accepted) return false;
-  pdfNameChosenByDialog_ = printer_->outputFormat() == QPrinter::PdfFormat &&
-                           !printer_->outputFileName().isEmpty();
+  pdfNameChosenByDialog_ =
+      printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty();
   return true;
 }
 
@@ -86,7 +88,9 @@ void QtPlatform::selectPrinter(const QString& name) {
   pdfNameChosenByDialog_ = false;
 }
 
-PrintableArea QtPlatform::printableArea() { return QtReportDocument::areaOf(*printer_); }
+PrintableArea QtPlatform::printableArea() {
+  return QtReportDocument::areaOf(*printer_);
+}
 
 std::unique_ptr<ReportDocument> QtPlatform::beginDocument(QWidget* parent) {
   if (printer_->outputFormat() == QPrinter::PdfFormat) {
@@ -109,6 +113,8 @@ std::unique_ptr<ReportDocument> QtPlatform::beginDocument(QWidget* parent) {
   return document;
 }
 
-void QtPlatform::quitApplication() { QApplication::quit(); }
+void QtPlatform::quitApplication() {
+  QApplication::quit();
+}
 
 }  // namespace kalmoris

@@ -9,7 +9,9 @@ QtReportDocument::QtReportDocument(QPrinter& printer) : printer_(printer) {
   painter_.begin(&printer_);
 }
 
-QtReportDocument::~QtReportDocument() { finish(); }
+QtReportDocument::~QtReportDocument() {
+  finish();
+}
 
 PrintableArea QtReportDocument::areaOf(const QPrinter& printer) {
   const QRectF dots = printer.pageRect(QPrinter::DevicePixel);
@@ -17,7 +19,9 @@ PrintableArea QtReportDocument::areaOf(const QPrinter& printer) {
   return {int(dots.width()), int(dots.height()), int(mm.width()), int(mm.height())};
 }
 
-PrintableArea QtReportDocument::area() const { return areaOf(printer_); }
+PrintableArea QtReportDocument::area() const {
+  return areaOf(printer_);
+}
 
 void QtReportDocument::use(const PageFont& font) {
   if (hasFont_ && font == current_) return;
@@ -47,7 +51,9 @@ void QtReportDocument::draw(int x, int y, const QString& text, const PageFont& f
   painter_.drawText(x, y + painter_.fontMetrics().ascent(), text);
 }
 
-void QtReportDocument::newPage() { printer_.newPage(); }
+void QtReportDocument::newPage() {
+  printer_.newPage();
+}
 
 void QtReportDocument::finish() {
   if (finished_) return;

@@ -11,7 +11,9 @@ namespace {
 QPointer<QWidget> menuWindow;
 }
 
-void setMenuWindow(QWidget* menu) { menuWindow = menu; }
+void setMenuWindow(QWidget* menu) {
+  menuWindow = menu;
+}
 
 Screen::Screen(const char* objectName, const QString& title, QSize size) {
   setObjectName(QString::fromLatin1(objectName));
@@ -34,6 +36,8 @@ void Screen::showMenu() {
   menuWindow->activateWindow();
 }
 
-void Screen::quitApplication() { platform().quitApplication(); }
+void Screen::quitApplication() {
+  platform().quitApplication();
+}
 
 }  // namespace kalmoris

@@ -120,7 +120,9 @@ void StringGrid::setUp(const char* name, QRect place) {
   connect(this, &QAbstractItemView::pressed, this, &StringGrid::cellClicked);
 }
 
-StringCells* StringGrid::stringCells() const { return qobject_cast<StringCells*>(cells_); }
+StringCells* StringGrid::stringCells() const {
+  return qobject_cast<StringCells*>(cells_);
+}
 
 void StringGrid::setCell(int col, int row, const QString& text) {
   if (StringCells* cells = stringCells()) cells->setCell(col, row, text);

@@ -30,7 +30,9 @@ T* control(const QString& screenName, const QString& name) {
   return owner ? owner->findChild<T*>(name) : nullptr;
 }
 
-Panel* menuPanel(const QString& name) { return control<Panel>(QStringLiteral("Form1"), name); }
+Panel* menuPanel(const QString& name) {
+  return control<Panel>(QStringLiteral("Form1"), name);
+}
 
 void click(const QString& screenName, const QString& button) {
   auto* target = control<QAbstractButton>(screenName, button);
@@ -69,13 +71,20 @@ class MenuTest : public QObject {
   void startupCreatesTheSevenScreensWithOnlyTheMenuShown_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("title");
-    QTest::newRow("menu") << "Form1" << "MENU PRETS";
-    QTest::newRow("dossier") << "Form2" << "-2- VERIFICATION DE TAUX EFFECTIF GLOBAL.";
-    QTest::newRow("nominal rate") << "Form3" << "        CALCULER UN TAUX NOMINAL.";
-    QTest::newRow("instalment") << "Form4" << "     CALCUL D'UNE ECHEANCE (ou d'un versement)";
-    QTest::newRow("capital") << "Form5" << "CALCUL RAPIDE D'UN CAPITAL";
-    QTest::newRow("accumulated value") << "Form6" << "LE CUMUL DES VERSEMENTS";
-    QTest::newRow("amortization") << "Form7" << "-7- TABLEAU D'AMORTISSEMENT";
+    QTest::newRow("menu") << "Form1"
+                          << "MENU PRETS";
+    QTest::newRow("dossier") << "Form2"
+                             << "-2- VERIFICATION DE TAUX EFFECTIF GLOBAL.";
+    QTest::newRow("nominal rate") << "Form3"
+                                  << "        CALCULER UN TAUX NOMINAL.";
+    QTest::newRow("instalment") << "Form4"
+                                << "     CALCUL D'UNE ECHEANCE (ou d'un versement)";
+    QTest::newRow("capital") << "Form5"
+                             << "CALCUL RAPIDE D'UN CAPITAL";
+    QTest::newRow("accumulated value") << "Form6"
+                                       << "LE CUMUL DES VERSEMENTS";
+    QTest::newRow("amortization") << "Form7"
+                                  << "-7- TABLEAU D'AMORTISSEMENT";
   }
   void startupCreatesTheSevenScreensWithOnlyTheMenuShown() {
     QFETCH(QString, name);
@@ -136,12 +145,18 @@ class MenuTest : public QObject {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QPoint>("place");
-    QTest::newRow("dossier") << "ouvre_dossier" << "Form2" << QPoint(1, 1);
-    QTest::newRow("nominal rate") << "calc_taux" << "Form3" << QPoint(150, 125);
-    QTest::newRow("instalment") << "calc_ech" << "Form4" << QPoint(150, 100);
-    QTest::newRow("capital") << "calc_capital" << "Form5" << QPoint(150, 125);
-    QTest::newRow("accumulated value") << "cumul_vers" << "Form6" << QPoint(150, 125);
-    QTest::newRow("amortization") << "tab_amort" << "Form7" << QPoint(120, 0);
+    QTest::newRow("dossier") << "ouvre_dossier"
+                             << "Form2" << QPoint(1, 1);
+    QTest::newRow("nominal rate") << "calc_taux"
+                                  << "Form3" << QPoint(150, 125);
+    QTest::newRow("instalment") << "calc_ech"
+                                << "Form4" << QPoint(150, 100);
+    QTest::newRow("capital") << "calc_capital"
+                             << "Form5" << QPoint(150, 125);
+    QTest::newRow("accumulated value") << "cumul_vers"
+                                       << "Form6" << QPoint(150, 125);
+    QTest::newRow("amortization") << "tab_amort"
+                                  << "Form7" << QPoint(120, 0);
   }
   void eachNumberedButtonShowsItsScreenAtItsPlace() {
     QFETCH(QString, button);
@@ -159,11 +174,21 @@ class MenuTest : public QObject {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("openButton");
     QTest::addColumn<QString>("returnControl");
-    QTest::newRow("nominal rate") << "Form3" << "calc_taux" << "RETOUR_MENU";
-    QTest::newRow("instalment") << "Form4" << "calc_ech" << "RETOUR_MENU";
-    QTest::newRow("capital") << "Form5" << "calc_capital" << "retour_menu";
-    QTest::newRow("accumulated value") << "Form6" << "cumul_vers" << "RETOUR_MENU";
-    QTest::newRow("amortization") << "Form7" << "tab_amort" << "RETOUR_MENU";
+    QTest::newRow("nominal rate") << "Form3"
+                                  << "calc_taux"
+                                  << "RETOUR_MENU";
+    QTest::newRow("instalment") << "Form4"
+                                << "calc_ech"
+                                << "RETOUR_MENU";
+    QTest::newRow("capital") << "Form5"
+                             << "calc_capital"
+                             << "retour_menu";
+    QTest::newRow("accumulated value") << "Form6"
+                                       << "cumul_vers"
+                                       << "RETOUR_MENU";
+    QTest::newRow("amortization") << "Form7"
+                                  << "tab_amort"
+                                  << "RETOUR_MENU";
   }
   void returnToMenuLeavesTheScreenOpenAsItWas() {
     QFETCH(QString, name);
@@ -194,12 +219,18 @@ class MenuTest : public QObject {
   void everyQuitControlEndsTheApplication_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("quitControl");
-    QTest::newRow("menu") << "Form1" << "QUITTER";
-    QTest::newRow("nominal rate") << "Form3" << "QUITTER";
-    QTest::newRow("instalment") << "Form4" << "QUITTER";
-    QTest::newRow("capital") << "Form5" << "quitter";
-    QTest::newRow("accumulated value") << "Form6" << "QUITTER";
-    QTest::newRow("amortization") << "Form7" << "QUITTER";
+    QTest::newRow("menu") << "Form1"
+                          << "QUITTER";
+    QTest::newRow("nominal rate") << "Form3"
+                                  << "QUITTER";
+    QTest::newRow("instalment") << "Form4"
+                                << "QUITTER";
+    QTest::newRow("capital") << "Form5"
+                             << "quitter";
+    QTest::newRow("accumulated value") << "Form6"
+                                       << "QUITTER";
+    QTest::newRow("amortization") << "Form7"
+                                  << "QUITTER";
   }
   void everyQuitControlEndsTheApplication() {
     QFETCH(QString, name);
@@ -233,8 +264,9 @@ class MenuTest : public QObject {
     const QString file = folder.filePath("pret.TEG");
     QFile written(file);
     QVERIFY(written.open(QIODevice::WriteOnly));
-    written.write("BORROWER\r\n200000\r\n180\r\n12\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n2\r\n"
-                  "-200000\r\n1\r\n\r\n\r\n2304.69\r\n180\r\n89\r\n\r\n");
+    written.write(
+        "BORROWER\r\n200000\r\n180\r\n12\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n2\r\n"
+        "-200000\r\n1\r\n\r\n\r\n2304.69\r\n180\r\n89\r\n\r\n");
     written.close();
     kalmoris::openCommandLineDossier({"kalmoris", file});
     QWidget* dossier = screen("Form2");
@@ -255,14 +287,22 @@ class MenuTest : public QObject {
     QTest::addColumn<QPoint>("place");
     QTest::addColumn<QString>("closer");
     QTest::addColumn<bool>("hidesSmallPanels");
-    QTest::newRow("1 warning") << "avertiss1" << "Panel8" << QPoint(25, 20) << "VU1" << false;
-    QTest::newRow("? 1 codes") << "Button1" << "Panel10" << QPoint(360, 278) << "Vu_aid1" << false;
-    QTest::newRow("? 2 dossier") << "Button2" << "Panel9" << QPoint(2, 0) << "VU2" << true;
-    QTest::newRow("? 3 rate") << "Button5" << "Panel19" << QPoint(8, 320) << "VU5" << true;
-    QTest::newRow("? 4 instalment") << "Button7" << "Panel21" << QPoint(8, 320) << "VU7" << true;
-    QTest::newRow("? 5 capital") << "Button9" << "panel20" << QPoint(8, 320) << "VU6" << true;
-    QTest::newRow("? 6 deposits") << "Button8" << "Panel22" << QPoint(8, 320) << "VU8" << true;
-    QTest::newRow("? 7 amortization") << "Button4" << "Panel18" << QPoint(8, 320) << "VU4" << true;
+    QTest::newRow("1 warning") << "avertiss1"
+                               << "Panel8" << QPoint(25, 20) << "VU1" << false;
+    QTest::newRow("? 1 codes") << "Button1"
+                               << "Panel10" << QPoint(360, 278) << "Vu_aid1" << false;
+    QTest::newRow("? 2 dossier") << "Button2"
+                                 << "Panel9" << QPoint(2, 0) << "VU2" << true;
+    QTest::newRow("? 3 rate") << "Button5"
+                              << "Panel19" << QPoint(8, 320) << "VU5" << true;
+    QTest::newRow("? 4 instalment") << "Button7"
+                                    << "Panel21" << QPoint(8, 320) << "VU7" << true;
+    QTest::newRow("? 5 capital") << "Button9"
+                                 << "panel20" << QPoint(8, 320) << "VU6" << true;
+    QTest::newRow("? 6 deposits") << "Button8"
+                                  << "Panel22" << QPoint(8, 320) << "VU8" << true;
+    QTest::newRow("? 7 amortization") << "Button4"
+                                      << "Panel18" << QPoint(8, 320) << "VU4" << true;
   }
   void helpButtonsFollowTheirTable() {
     QFETCH(QString, button);
@@ -307,28 +347,46 @@ class MenuTest : public QObject {
     QTest::addColumn<QString>("panel");
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("quoted");
-    QTest::newRow("P8") << "Panel8" << "P8"
+    QTest::newRow("P8") << "Panel8"
+                        << "P8"
                         << "Ce logiciel permet de vérifier le TAUX EFFECTIF GLOBAL (TEG) d'un prêt "
                            "immobilier (ou autre), simulations, tableau d'amortissement et divers "
                            "autres calculs..";
-    QTest::newRow("P9 new dossier") << "Panel9" << "P9"
+    QTest::newRow("P9 new dossier") << "Panel9"
+                                    << "P9"
                                     << "C'est l'écran de constitution d'un nouveau dossier.";
-    QTest::newRow("P9 negative capital") << "Panel9" << "P9" << "OBLIGATOIREMENT  EN NEGATIF";
-    QTest::newRow("P9 alert") << "Panel9" << "P9"
+    QTest::newRow("P9 negative capital") << "Panel9"
+                                         << "P9"
+                                         << "OBLIGATOIREMENT  EN NEGATIF";
+    QTest::newRow("P9 alert") << "Panel9"
+                              << "P9"
                               << "Un message d'alerte et des colorations signalent les saisies "
                                  "impératives manquantes.  ";
-    QTest::newRow("P9 extension") << "Panel9" << "P9" << " .TEG ";
-    QTest::newRow("P10") << "Panel10" << "P10"
+    QTest::newRow("P9 extension") << "Panel9"
+                                  << "P9"
+                                  << " .TEG ";
+    QTest::newRow("P10") << "Panel10"
+                         << "P10"
                          << "Les divers tableaux d'aide ou de travail affichent un code, par Ex. "
                             "P1, P10.";
-    QTest::newRow("P11") << "Panel11" << "P11" << "REOUVRIR DOSSIER:";
-    QTest::newRow("P18") << "Panel18" << "P18"
+    QTest::newRow("P11") << "Panel11"
+                         << "P11"
+                         << "REOUVRIR DOSSIER:";
+    QTest::newRow("P18") << "Panel18"
+                         << "P18"
                          << "Obligation de choisir la monnaie et le type de taux (proportionnel ou "
                             "actuariel) avant les calculs";
-    QTest::newRow("P19") << "Panel19" << "P19" << "Pour rechercher rapidement un taux.";
-    QTest::newRow("P20") << "panel20" << "P20" << "Pour la recherche rapide d'un capital.";
-    QTest::newRow("P21") << "Panel21" << "P21" << "Permet aussi de connaître le coût d'un crédit.";
-    QTest::newRow("P22") << "Panel22" << "P22"
+    QTest::newRow("P19") << "Panel19"
+                         << "P19"
+                         << "Pour rechercher rapidement un taux.";
+    QTest::newRow("P20") << "panel20"
+                         << "P20"
+                         << "Pour la recherche rapide d'un capital.";
+    QTest::newRow("P21") << "Panel21"
+                         << "P21"
+                         << "Permet aussi de connaître le coût d'un crédit.";
+    QTest::newRow("P22") << "Panel22"
+                         << "P22"
                          << "Permet de connaître la valeur cumulée de 'X' versements et des "
                             "intérêts acquis.";
   }

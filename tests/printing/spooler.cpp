@@ -12,7 +12,9 @@ bool SpoolerPlatform::queueInstalled() {
   return QPrinterInfo::availablePrinterNames().contains(queueName());
 }
 
-void SpoolerPlatform::showError(QWidget*, const QString& message) { errors.append(message); }
+void SpoolerPlatform::showError(QWidget*, const QString& message) {
+  errors.append(message);
+}
 
 bool SpoolerPlatform::runPrintDialog(QWidget*) {
   ++printDialogs;
@@ -42,7 +44,8 @@ bool PrintedPdf::waitForJob(int timeoutMs) {
         QThread::msleep(300);
       }
       QProcess pdftotext;
-      pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+      pdftotext.start(QStringLiteral("pdftotext"),
+                      {QStringLiteral("-layout"), path, QStringLiteral("-")});
       if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) continue;
       file_ = path;
       pages_ = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\f'));

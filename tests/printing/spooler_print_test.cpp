@@ -80,8 +80,8 @@ class SpoolerPrintTest : public QObject {
     platform_.selectPrinter(SpoolerPlatform::queueName());
     kalmoris::TForm2 form;
     form.show();
-    for (const char* step : {"VOIR_EXEMPLES", "BBt_VOIR_EX_1_", "Bt_VOIR_CALCUL_1_",
-                             "bt_valider", "BBt_CALCUL"})
+    for (const char* step :
+         {"VOIR_EXEMPLES", "BBt_VOIR_EX_1_", "Bt_VOIR_CALCUL_1_", "bt_valider", "BBt_CALCUL"})
       click(&form, step);
     PrintedPdf pdf;
     auto* print = form.findChild<QAction*>("Menu_IMPRESSIONTEXTE1_");
@@ -158,7 +158,8 @@ class SpoolerPrintTest : public QObject {
     }
     QCOMPARE(rowsPerPage, (QList<int>{44, 61, 61, 61, 13}));
     const QStringList lines = linesOf(pdf.text());
-    QVERIFY2(printed(lines, ":...Montant du CAPITAL  : 100000,00 Francs."), qPrintable(lines.join('\n')));
+    QVERIFY2(printed(lines, ":...Montant du CAPITAL  : 100000,00 Francs."),
+             qPrintable(lines.join('\n')));
     QVERIFY(printed(lines, "=>.....Le MONTANT D'UNE ECHEANCE est de: 716,43"));
     QVERIFY(printed(lines, "1 03/2002 : 716,43 : 500,00 : 216,43 : 99783,57 :"));
     QVERIFY(printed(lines, "240 02/2022 : 716,43 : 3,56 : 712,87 : 0,00 :") ||

@@ -23,9 +23,7 @@ namespace {
 // The real platform, printing into a PDF file of the output folder instead of asking for it.
 class PicturePlatform : public kalmoris::QtPlatform {
  public:
-  explicit PicturePlatform(QString pdf) : pdf_(std::move(pdf)) {
-    selectPrinter(pdfOutputName());
-  }
+  explicit PicturePlatform(QString pdf) : pdf_(std::move(pdf)) { selectPrinter(pdfOutputName()); }
   QString askSaveFileName(QWidget*, const QString&, const QString&) override { return pdf_; }
 
  private:

@@ -39,9 +39,13 @@ QStringList joinLines(const std::vector<DocumentEvent>& events, int onlyPage) {
 }
 }  // namespace
 
-QStringList DocumentRecord::lines() const { return joinLines(events, -1); }
+QStringList DocumentRecord::lines() const {
+  return joinLines(events, -1);
+}
 
-QStringList DocumentRecord::linesOfPage(int page) const { return joinLines(events, page); }
+QStringList DocumentRecord::linesOfPage(int page) const {
+  return joinLines(events, page);
+}
 
 RecordingDocument::RecordingDocument(std::shared_ptr<DocumentRecord> record, PrintableArea area)
     : record_(std::move(record)), area_(area) {}

@@ -9,7 +9,9 @@ namespace kalmoris::testing {
 ScriptedPlatform::ScriptedPlatform() = default;
 ScriptedPlatform::~ScriptedPlatform() = default;
 
-void ScriptedPlatform::showError(QWidget*, const QString& message) { errors.append(message); }
+void ScriptedPlatform::showError(QWidget*, const QString& message) {
+  errors.append(message);
+}
 
 bool ScriptedPlatform::askYesNo(QWidget*, const QString& question) {
   questions.append(question);
@@ -78,8 +80,7 @@ const DocumentRecord& ScriptedPlatform::lastPrinted() const {
   return printed.empty() ? none : *printed.back();
 }
 
-ModalGuard::ModalGuard(ScriptedPlatform& platform)
-    : platform_(platform), timer_(new QTimer(this)) {
+ModalGuard::ModalGuard(ScriptedPlatform& platform) : platform_(platform), timer_(new QTimer(this)) {
   connect(timer_, &QTimer::timeout, this, &ModalGuard::check);
   timer_->start(50);
 }
