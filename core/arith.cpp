@@ -26,8 +26,12 @@ Real naturalLog(Real x) {
   return checked(logl(x));
 }
 
-Real exponential(Real x) { return checked(expl(checked(x))); }
+Real exponential(Real x) {
+  return checked(expl(checked(x)));
+}
 
-Real power(Real x, Real y) { return exponential(checked(y * naturalLog(x))); }
+Real power(Real x, Real y) {
+  return exponential(checked(y * naturalLog(x)));
+}
 
 }  // namespace kalmoris

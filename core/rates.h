@@ -13,13 +13,15 @@ namespace kalmoris {
 // Proportional: a / n. Actuarial: (exp(ln(a * 0.01 + 1) * (1 / n)) - 1) * 100.
 Real PeriodRateFromAnnual(RateKind kind, Real annualPercent, Real perYear);
 
-// Actuarial annual rate (percent) equivalent to a period rate i%: (exp(ln(i% * 0.01 + 1) * n) - 1) * 100.
+// Actuarial annual rate (percent) equivalent to a period rate i%: (exp(ln(i% * 0.01 + 1) * n) - 1)
+// * 100.
 Real ActuarialFromPeriod(Real periodPercent, Real perYear);
 
 // Proportional annual rate (percent): n * i%.
 Real ProportionalFromPeriod(Real periodPercent, Real perYear);
 
-// Instalment repaying capital C over N instalments at i%: (i% * 0.01) * C / (1 - exp(ln(i% * 0.01 + 1) * (-N))).
+// Instalment repaying capital C over N instalments at i%: (i% * 0.01) * C / (1 - exp(ln(i% * 0.01 +
+// 1) * (-N))).
 Real InstalmentOf(Real capital, Real periodPercent, Real totalCount);
 
 // Capital repaid by N instalments E at i%: (1 - exp(ln(i + 1) * (-N))) * (E / i), i = i% * 0.01.

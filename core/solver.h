@@ -8,12 +8,12 @@ namespace kalmoris {
 
 // One run of equal periodic amounts of a loan.
 struct RepaymentGroup {
-  int number = 0;        // position in the list, from 1
-  Real amount = 0;       // paid at the end of each period; the capital is negative, a time shift 0
-  Real count = 0;        // periods of the group, may be fractional or negative
-  Real insurance = 0;    // paid with each payment
-  Real fees = 0;         // attached to the group
-  Real cumul = 0;        // amount + insurance + fees, the all-in amount per period
+  int number = 0;      // position in the list, from 1
+  Real amount = 0;     // paid at the end of each period; the capital is negative, a time shift 0
+  Real count = 0;      // periods of the group, may be fractional or negative
+  Real insurance = 0;  // paid with each payment
+  Real fees = 0;       // attached to the group
+  Real cumul = 0;      // amount + insurance + fees, the all-in amount per period
 };
 
 // What the solver reads of a group: its payment (amount or cumul) and its count.
@@ -35,8 +35,8 @@ enum class StopOrder { TestFirst, UpdateFirst };
 class PeriodRateSolver {
  public:
   struct Trace {
-    int iterations = 0;       // chord steps after the first one
-    int evaluations = 0;      // present values computed
+    int iterations = 0;   // chord steps after the first one
+    int evaluations = 0;  // present values computed
   };
   static Real solve(std::span<const SchedulePoint> schedule, Real periodsPerYear,
                     int iterationLimit, StopOrder order, Trace* trace = nullptr);
