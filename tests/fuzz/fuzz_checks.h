@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "dossier/core/headless_dossier_view.h"
 
+#include <QRegularExpression>
 #include <QString>
 
 #include <cstdlib>
@@ -14,9 +15,17 @@ inline void require(bool condition) {
   if (!condition) std::abort();
 }
 
+// A message's own words, without the refused entry it quotes ("'%s' n'est pas une valeur
+// flottante correcte").
+inline QString ownWords(QString message) {
+  static const QRegularExpression quotedEntry(QStringLiteral("^'.*'(?= n'est pas une valeur)"),
+                                              QRegularExpression::DotMatchesEverythingOption);
+  return message.remove(quotedEntry);
+}
+
 // A refusal speaks French to the user: a message of its own, never a C++ or Qt text.
 inline void requireFrenchMessage(const Failure& failure) {
-  const QString& message = failure.message();
+  const QString message = ownWords(failure.message());
   require(!message.isEmpty());
   require(!message.contains(QStringLiteral("std::")));
   require(!message.contains(QStringLiteral("exception"), Qt::CaseInsensitive));
@@ -28,7 +37,9 @@ inline void requireShowable(const QString& text) {
   require(!text.contains(QStringLiteral("nan"), Qt::CaseInsensitive));
 }
 
-inline void requireShowable(const HeadlessDossierView& view) {
+// A header field still holding what the user typed (a refused entry stays as typed) is the
+// user's own words; only the texts the program wrote are held to this.
+inline void requireShowable(const HeadlessDossierView& view, const HeadlessDossierView& typed) {
   for (const QString& rate : view.rates) requireShowable(rate);
   requireShowable(view.insuranceCost);
   requireShowable(view.loanCost);
@@ -37,7 +48,8 @@ inline void requireShowable(const HeadlessDossierView& view) {
   requireShowable(view.discrepancy.gridValue);
   for (int field = 1; field < kHeaderFieldCount; ++field) {
     if (field >= 5 && field <= 7) continue;  // fee labels are the user's words
-    requireShowable(view.fields[std::size_t(field)]);
+    const QString& text = view.fields[std::size_t(field)];
+    if (text != typed.fields[std::size_t(field)]) requireShowable(text);
   }
 }
 
