@@ -1,10 +1,10 @@
 #include "amortization/Unit7.h"
 
 #include "amortization/schedule_grid.h"
-#include "app/ui/choice_box.h"
-#include "app/ui/colors.h"
-#include "app/ui/controls.h"
-#include "app/ui/handler.h"
+#include "ui/choice_box.h"
+#include "ui/colors.h"
+#include "ui/controls.h"
+#include "ui/handler.h"
 
 #include <QGroupBox>
 #include <QLabel>

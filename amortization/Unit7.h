@@ -1,8 +1,8 @@
 #pragma once
 
-#include "amortization/schedule.h"
-#include "app/ui/entry_reader.h"
-#include "app/ui/screen.h"
+#include "amortization/core/schedule.h"
+#include "ui/entry_reader.h"
+#include "ui/screen.h"
 #include "core/currency.h"
 #include "core/placed_page.h"
 

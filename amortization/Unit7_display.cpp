@@ -2,7 +2,7 @@
 #include "amortization/Unit7.h"
 
 #include "amortization/schedule_grid.h"
-#include "app/ui/panel.h"
+#include "ui/panel.h"
 #include "core/errors.h"
 #include "core/numbers.h"
 #include "core/rates.h"

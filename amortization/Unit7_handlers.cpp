@@ -2,8 +2,8 @@
 #include "amortization/Unit7.h"
 
 #include "amortization/schedule_grid.h"
-#include "app/ui/choice_box.h"
-#include "app/ui/panel.h"
+#include "ui/choice_box.h"
+#include "ui/panel.h"
 
 #include <QGroupBox>
 #include <QLabel>

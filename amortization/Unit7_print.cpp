@@ -2,12 +2,12 @@
 // the francs and euros reports, and the print help beside it.
 #include "amortization/Unit7.h"
 
-#include "amortization/schedule_report.h"
-#include "app/ui/colors.h"
-#include "app/ui/controls.h"
-#include "app/ui/handler.h"
-#include "app/ui/platform.h"
-#include "app/ui/report_printing.h"
+#include "amortization/core/schedule_report.h"
+#include "ui/colors.h"
+#include "ui/controls.h"
+#include "ui/handler.h"
+#include "ui/platform.h"
+#include "ui/report_printing.h"
 #include "core/numbers.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "amortization/schedule.h"
-#include "app/ui/string_grid.h"
+#include "amortization/core/schedule.h"
+#include "ui/string_grid.h"
 
 #include <QRect>
 #include <QString>

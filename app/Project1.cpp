@@ -4,7 +4,7 @@
 #include "app/Unit1.h"
 #include "app/picture.h"
 #include "app/screens.h"
-#include "app/ui/qt_platform.h"
+#include "ui/qt_platform.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -2,7 +2,7 @@
 
 #include "amortization/Unit7.h"
 #include "app/Unit1.h"
-#include "app/ui/handler.h"
+#include "ui/handler.h"
 #include "calculators/Unit3.h"
 #include "calculators/Unit4.h"
 #include "calculators/Unit5.h"

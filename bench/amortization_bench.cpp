@@ -3,8 +3,8 @@
 // and scrolling through a long table.
 #include "amortization/Unit7.h"
 #include "amortization/schedule_grid.h"
-#include "app/ui/qt_platform.h"
-#include "app/ui/string_grid.h"
+#include "ui/qt_platform.h"
+#include "ui/string_grid.h"
 #include "core/rates.h"
 
 #include <QApplication>

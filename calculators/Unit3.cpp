@@ -1,15 +1,15 @@
 #include "calculators/Unit3.h"
 
-#include "app/ui/choice_box.h"
-#include "app/ui/colors.h"
-#include "app/ui/controls.h"
-#include "app/ui/entry_reader.h"
-#include "app/ui/handler.h"
-#include "app/ui/report_printing.h"
+#include "ui/choice_box.h"
+#include "ui/colors.h"
+#include "ui/controls.h"
+#include "ui/entry_reader.h"
+#include "ui/handler.h"
+#include "ui/report_printing.h"
 #include "calculators/calculator_controls.h"
 #include "calculators/field_links.h"
-#include "calculators/nominal_rate_report.h"
-#include "calculators/result_texts.h"
+#include "calculators/core/nominal_rate_report.h"
+#include "calculators/core/result_texts.h"
 
 #include <QGroupBox>
 #include <QLabel>

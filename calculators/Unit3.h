@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ui/screen.h"
-#include "calculators/nominal_rate.h"
+#include "ui/screen.h"
+#include "calculators/core/nominal_rate.h"
 #include "core/currency.h"
 
 class QGroupBox;

@@ -1,14 +1,14 @@
 #include "calculators/Unit4.h"
 
-#include "app/ui/choice_box.h"
-#include "app/ui/colors.h"
-#include "app/ui/controls.h"
-#include "app/ui/entry_reader.h"
-#include "app/ui/handler.h"
-#include "app/ui/report_printing.h"
+#include "ui/choice_box.h"
+#include "ui/colors.h"
+#include "ui/controls.h"
+#include "ui/entry_reader.h"
+#include "ui/handler.h"
+#include "ui/report_printing.h"
 #include "calculators/calculator_controls.h"
 #include "calculators/field_links.h"
-#include "calculators/instalment_report.h"
+#include "calculators/core/instalment_report.h"
 #include "calculators/loan_choices.h"
 
 #include <QGroupBox>

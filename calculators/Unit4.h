@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ui/screen.h"
-#include "calculators/instalment.h"
+#include "ui/screen.h"
+#include "calculators/core/instalment.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ui/screen.h"
-#include "calculators/capital.h"
+#include "ui/screen.h"
+#include "calculators/core/capital.h"
 
 #include <memory>
 

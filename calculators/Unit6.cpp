@@ -1,12 +1,12 @@
 #include "calculators/Unit6.h"
 
-#include "app/ui/colors.h"
-#include "app/ui/controls.h"
-#include "app/ui/entry_reader.h"
-#include "app/ui/handler.h"
-#include "app/ui/report_printing.h"
+#include "ui/colors.h"
+#include "ui/controls.h"
+#include "ui/entry_reader.h"
+#include "ui/handler.h"
+#include "ui/report_printing.h"
 #include "calculators/calculator_controls.h"
-#include "calculators/deposits_report.h"
+#include "calculators/core/deposits_report.h"
 #include "calculators/field_links.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ui/screen.h"
-#include "calculators/deposits.h"
+#include "ui/screen.h"
+#include "calculators/core/deposits.h"
 
 class QLabel;
 class QLineEdit;

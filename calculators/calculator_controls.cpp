@@ -1,9 +1,9 @@
 #include "calculators/calculator_controls.h"
 
-#include "app/ui/choice_box.h"
-#include "app/ui/colors.h"
-#include "app/ui/controls.h"
-#include "app/ui/panel.h"
+#include "ui/choice_box.h"
+#include "ui/colors.h"
+#include "ui/controls.h"
+#include "ui/panel.h"
 
 #include <QLabel>
 #include <QPushButton>

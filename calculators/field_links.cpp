@@ -1,7 +1,7 @@
 #include "calculators/field_links.h"
 
-#include "app/ui/handler.h"
-#include "app/ui/panel.h"
+#include "ui/handler.h"
+#include "ui/panel.h"
 #include "core/numbers.h"
 
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/entry_reader.h"
+#include "ui/entry_reader.h"
 #include "core/arith.h"
 
 #include <QList>

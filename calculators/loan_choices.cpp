@@ -1,8 +1,8 @@
 #include "calculators/loan_choices.h"
 
-#include "app/ui/choice_box.h"
-#include "app/ui/colors.h"
-#include "app/ui/panel.h"
+#include "ui/choice_box.h"
+#include "ui/colors.h"
+#include "ui/panel.h"
 
 #include <QPushButton>
 

@@ -1,10 +1,10 @@
 #include "dossier/Unit2.h"
 
-#include "app/ui/colors.h"
-#include "app/ui/controls.h"
-#include "app/ui/handler.h"
-#include "app/ui/panel.h"
-#include "app/ui/string_grid.h"
+#include "ui/colors.h"
+#include "ui/controls.h"
+#include "ui/handler.h"
+#include "ui/panel.h"
+#include "ui/string_grid.h"
 #include "dossier/core/dossier_captions.h"
 #include "dossier/screen_view.h"
 

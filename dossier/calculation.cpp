@@ -1,7 +1,7 @@
 // Calculating the grid ("CALCULER", "ICI", "RE-CALCUL !") and working in it.
 #include "dossier/Unit2.h"
 
-#include "app/ui/panel.h"
+#include "ui/panel.h"
 #include "dossier/core/grid_calculation.h"
 #include "dossier/screen_view.h"
 

@@ -2,9 +2,9 @@
 // blocks, with the grids that result, and the buttons "VOIR CALCUL" and "EFFACER".
 #include "dossier/Unit2.h"
 
-#include "app/ui/colors.h"
-#include "app/ui/controls.h"
-#include "app/ui/panel.h"
+#include "ui/colors.h"
+#include "ui/controls.h"
+#include "ui/panel.h"
 #include "dossier/core/worked_examples.h"
 #include "dossier/notice_grid.h"
 #include "dossier/panel_texts.h"

@@ -2,10 +2,10 @@
 // (P91); each OK shows a notice, whose "VOIR CALCUL" fills the dossier with its example.
 #include "dossier/Unit2.h"
 
-#include "app/ui/colors.h"
-#include "app/ui/controls.h"
-#include "app/ui/handler.h"
-#include "app/ui/panel.h"
+#include "ui/colors.h"
+#include "ui/controls.h"
+#include "ui/handler.h"
+#include "ui/panel.h"
 #include "dossier/core/worked_examples.h"
 #include "dossier/panel_texts.h"
 #include "dossier/screen_view.h"

@@ -1,7 +1,7 @@
 // The "FICHIER" menu: opening, saving and saving as ".TEG" dossier files.
 #include "dossier/Unit2.h"
 
-#include "app/ui/platform.h"
+#include "ui/platform.h"
 #include "dossier/core/dossier_file.h"
 #include "dossier/core/file_io.h"
 #include "dossier/screen_view.h"

@@ -2,10 +2,10 @@
 // two costs under it, and the rate boxes with the calculate button at its right.
 #include "dossier/Unit2.h"
 
-#include "app/ui/colors.h"
-#include "app/ui/controls.h"
-#include "app/ui/panel.h"
-#include "app/ui/string_grid.h"
+#include "ui/colors.h"
+#include "ui/controls.h"
+#include "ui/panel.h"
+#include "ui/string_grid.h"
 #include "dossier/live_cell_delegate.h"
 
 #include <QGroupBox>

@@ -3,9 +3,9 @@
 // failed fields (P92), the provisional mask, and the discrepancy panel (P161).
 #include "dossier/Unit2.h"
 
-#include "app/ui/colors.h"
-#include "app/ui/controls.h"
-#include "app/ui/panel.h"
+#include "ui/colors.h"
+#include "ui/controls.h"
+#include "ui/panel.h"
 #include "dossier/panel_texts.h"
 
 #include <QLabel>

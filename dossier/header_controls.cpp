@@ -2,9 +2,9 @@
 // the announced TEG, the validate and erase-all buttons and the two red bars.
 #include "dossier/Unit2.h"
 
-#include "app/ui/colors.h"
-#include "app/ui/controls.h"
-#include "app/ui/panel.h"
+#include "ui/colors.h"
+#include "ui/controls.h"
+#include "ui/panel.h"
 #include "dossier/core/dossier_captions.h"
 #include "dossier/help_tab.h"
 

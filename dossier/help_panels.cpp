@@ -2,9 +2,9 @@
 // (P43) and erasing (P215). Each one's "VU" button hides it.
 #include "dossier/Unit2.h"
 
-#include "app/ui/colors.h"
-#include "app/ui/help_panel.h"
-#include "app/ui/panel.h"
+#include "ui/colors.h"
+#include "ui/help_panel.h"
+#include "ui/panel.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "dossier/help_tab.h"
 
-#include "app/ui/colors.h"
-#include "app/ui/controls.h"
+#include "ui/colors.h"
+#include "ui/controls.h"
 
 #include <QPushButton>
 

@@ -1,8 +1,8 @@
 #include "dossier/notice_grid.h"
 
-#include "app/ui/colors.h"
-#include "app/ui/controls.h"
-#include "app/ui/panel.h"
+#include "ui/colors.h"
+#include "ui/controls.h"
+#include "ui/panel.h"
 #include "dossier/core/dossier_captions.h"
 
 namespace kalmoris {

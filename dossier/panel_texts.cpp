@@ -1,6 +1,6 @@
 #include "dossier/panel_texts.h"
 
-#include "app/ui/controls.h"
+#include "ui/controls.h"
 
 #include <QLabel>
 #include <QStringList>

@@ -1,8 +1,8 @@
 // The "IMPRIMER" menu: the dossier report at once, or the choice of the printer.
 #include "dossier/Unit2.h"
 
-#include "app/ui/platform.h"
-#include "app/ui/report_printing.h"
+#include "ui/platform.h"
+#include "ui/report_printing.h"
 #include "dossier/core/dossier_report.h"
 #include "dossier/screen_view.h"
 

@@ -1,8 +1,8 @@
 #include "dossier/screen_view.h"
 
-#include "app/ui/colors.h"
-#include "app/ui/panel.h"
-#include "app/ui/string_grid.h"
+#include "ui/colors.h"
+#include "ui/panel.h"
+#include "ui/string_grid.h"
 
 #include <QLabel>
 #include <QLineEdit>

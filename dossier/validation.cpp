@@ -1,9 +1,9 @@
 // Validating the header ("CLIQUER ICI pour VALIDER") and erasing the whole dossier.
 #include "dossier/Unit2.h"
 
-#include "app/ui/colors.h"
-#include "app/ui/panel.h"
-#include "app/ui/string_grid.h"
+#include "ui/colors.h"
+#include "ui/panel.h"
+#include "ui/string_grid.h"
 #include "dossier/core/dossier_captions.h"
 #include "dossier/core/header_validation.h"
 #include "dossier/screen_view.h"

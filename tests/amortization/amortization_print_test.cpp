@@ -1,7 +1,7 @@
 // The print panel of the amortization screen and its reports, printed on recording documents.
-#include "app/ui/qt_platform.h"
+#include "ui/qt_platform.h"
 #include "tests/amortization/form7_driver.h"
-#include "tests/support/scripted_platform.h"
+#include "testing/scripted_platform.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // The amortization screen driven through its controls without a display: the choices, the
 // entries and their change rule, the Enter chain, EFFACER and the display.
 #include "tests/amortization/form7_driver.h"
-#include "tests/support/scripted_platform.h"
+#include "testing/scripted_platform.h"
 
 #include <QApplication>
 #include <QtTest>

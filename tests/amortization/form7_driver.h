@@ -1,9 +1,9 @@
 #pragma once
 
 #include "amortization/Unit7.h"
-#include "app/ui/colors.h"
-#include "app/ui/panel.h"
-#include "app/ui/string_grid.h"
+#include "ui/colors.h"
+#include "ui/panel.h"
+#include "ui/string_grid.h"
 
 #include <QComboBox>
 #include <QGroupBox>

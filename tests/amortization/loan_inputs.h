@@ -1,6 +1,6 @@
 #pragma once
 
-#include "amortization/schedule.h"
+#include "amortization/core/schedule.h"
 #include "core/currency.h"
 #include "core/rates.h"
 

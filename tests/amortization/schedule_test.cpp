@@ -1,4 +1,4 @@
-#include "amortization/schedule.h"
+#include "amortization/core/schedule.h"
 
 #include "core/numbers.h"
 #include "tests/amortization/loan_inputs.h"

@@ -1,8 +1,8 @@
 // The start-up and the main menu, driven through their controls without a display.
 #include "app/Unit1.h"
 #include "app/screens.h"
-#include "app/ui/panel.h"
-#include "tests/support/scripted_platform.h"
+#include "ui/panel.h"
+#include "testing/scripted_platform.h"
 
 #include <QApplication>
 #include <QLabel>

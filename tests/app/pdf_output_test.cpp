@@ -1,6 +1,6 @@
 // The real print path into a PDF file: what a report writes comes out as text in the file,
 // in the fonts the reports name.
-#include "app/ui/qt_platform.h"
+#include "ui/qt_platform.h"
 #include "core/printer_text_stream.h"
 
 #include <QProcess>

@@ -1,9 +1,9 @@
 // The four quick calculations over the values their screens read: what each shows, in which
 // order, and where a failure stops it.
-#include "calculators/capital.h"
-#include "calculators/deposits.h"
-#include "calculators/instalment.h"
-#include "calculators/nominal_rate.h"
+#include "calculators/core/capital.h"
+#include "calculators/core/deposits.h"
+#include "calculators/core/instalment.h"
+#include "calculators/core/nominal_rate.h"
 #include "core/errors.h"
 #include "tests/core/failure_expectations.h"
 

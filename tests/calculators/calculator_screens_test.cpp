@@ -1,6 +1,6 @@
 // What the four quick-calculator screens share, screen by screen: their titles and captions,
 // RETOUR MENU and QUITTER, the entry error, the Enter chain, and how IMPRIMER prints.
-#include "app/ui/colors.h"
+#include "ui/colors.h"
 #include "calculators/Unit3.h"
 #include "calculators/Unit4.h"
 #include "calculators/Unit5.h"

@@ -1,6 +1,6 @@
 // The capital screen driven through its controls: the choices and their unit names, the
 // calculation with its early conversion, its failures, the change rule, EFFACER, the report.
-#include "app/ui/colors.h"
+#include "ui/colors.h"
 #include "calculators/Unit5.h"
 #include "tests/calculators/screen_driver.h"
 

@@ -1,6 +1,6 @@
 // The accumulated-value screen driven through its controls: the calculation, its refusals
 // and failures, the change rule, EFFACER (which empties the screen) and the report.
-#include "app/ui/colors.h"
+#include "ui/colors.h"
 #include "calculators/Unit6.h"
 #include "tests/calculators/screen_driver.h"
 

@@ -1,6 +1,6 @@
 // The instalment screen driven through its controls: the two choices and the calculate
 // button, the calculation and its failures, the change rule, RECTIFIER, EFFACER, the report.
-#include "app/ui/colors.h"
+#include "ui/colors.h"
 #include "calculators/Unit4.h"
 #include "tests/calculators/screen_driver.h"
 

@@ -1,6 +1,6 @@
 // The nominal-rate screen driven through its controls: the calculation, its stops and
 // failures, the optional currency, EFFACER, the change rule and the report.
-#include "app/ui/colors.h"
+#include "ui/colors.h"
 #include "calculators/Unit3.h"
 #include "tests/calculators/printed_lines.h"
 #include "tests/calculators/screen_driver.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/page_font.h"
-#include "tests/support/recording_document.h"
+#include "testing/recording_document.h"
 
 #include <QString>
 

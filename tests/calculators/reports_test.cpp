@@ -1,12 +1,12 @@
 // The four quick-calculator reports, line by line and font by font, on a recording page.
-#include "calculators/capital_report.h"
-#include "calculators/deposits_report.h"
-#include "calculators/instalment_report.h"
-#include "calculators/nominal_rate_report.h"
+#include "calculators/core/capital_report.h"
+#include "calculators/core/deposits_report.h"
+#include "calculators/core/instalment_report.h"
+#include "calculators/core/nominal_rate_report.h"
 #include "core/printer_text_stream.h"
 #include "tests/calculators/printed_lines.h"
 #include "tests/core/failure_expectations.h"
-#include "tests/support/recording_document.h"
+#include "testing/recording_document.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "tests/calculators/screen_driver.h"
 
-#include "app/ui/colors.h"
-#include "app/ui/platform.h"
-#include "app/ui/screen.h"
+#include "ui/colors.h"
+#include "ui/platform.h"
+#include "ui/screen.h"
 
 #include <QAbstractButton>
 #include <QApplication>

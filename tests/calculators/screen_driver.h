@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ui/panel.h"
-#include "tests/support/scripted_platform.h"
+#include "ui/panel.h"
+#include "testing/scripted_platform.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // The line stream and the placed page that every report draws through.
 #include "core/placed_page.h"
 #include "core/printer_text_stream.h"
-#include "tests/support/recording_document.h"
+#include "testing/recording_document.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "tests/dossier/dossier_driver.h"
 
-#include "app/ui/colors.h"
-#include "app/ui/string_grid.h"
+#include "ui/colors.h"
+#include "ui/string_grid.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/ui/panel.h"
+#include "ui/panel.h"
 #include "dossier/Unit2.h"
-#include "tests/support/scripted_platform.h"
+#include "testing/scripted_platform.h"
 
 #include <QColor>
 #include <QPoint>

@@ -1,7 +1,7 @@
 // The dossier screen's worked examples: the examples menu, the notices and their grids,
 // "VOIR CALCUL" and the rates each example gives.
-#include "app/ui/colors.h"
-#include "app/ui/string_grid.h"
+#include "ui/colors.h"
+#include "ui/string_grid.h"
 #include "tests/dossier/dossier_screen_test.h"
 
 #include <QLabel>

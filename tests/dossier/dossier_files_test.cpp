@@ -1,5 +1,5 @@
 // The dossier screen's "FICHIER" menu: opening, saving and saving as ".TEG" files.
-#include "app/ui/string_grid.h"
+#include "ui/string_grid.h"
 #include "tests/dossier/dossier_screen_test.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 // The dossier screen's grid: the calculation, its panels and its failures, driven offscreen.
-#include "app/ui/string_grid.h"
+#include "ui/string_grid.h"
 #include "tests/dossier/dossier_screen_test.h"
 
 #include <QLineEdit>

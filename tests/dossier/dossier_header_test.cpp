@@ -1,7 +1,7 @@
 // The dossier screen's header: its controls, the Enter chain, the change handlers, the
 // validation and erase-all, driven offscreen.
-#include "app/ui/colors.h"
-#include "app/ui/string_grid.h"
+#include "ui/colors.h"
+#include "ui/string_grid.h"
 #include "tests/dossier/dossier_screen_test.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
 // The dossier screen's help panels: the "?" tabs, and the texts of every panel it shows.
-#include "app/ui/colors.h"
+#include "ui/colors.h"
 #include "tests/dossier/dossier_screen_test.h"
 
 #include <QLabel>

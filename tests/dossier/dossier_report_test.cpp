@@ -5,7 +5,7 @@
 #include "dossier/core/worked_examples.h"
 #include "tests/core/failure_expectations.h"
 #include "tests/dossier/dossier_samples.h"
-#include "tests/support/recording_document.h"
+#include "testing/recording_document.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dossier/core/headless_dossier_view.h"
+#include "testing/headless_dossier_view.h"
 #include "dossier/core/loan_dossier.h"
 
 #include <QString>

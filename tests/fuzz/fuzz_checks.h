@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/errors.h"
-#include "dossier/core/headless_dossier_view.h"
+#include "testing/headless_dossier_view.h"
 
 #include <QRegularExpression>
 #include <QString>

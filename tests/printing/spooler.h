@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/qt_platform.h"
+#include "ui/qt_platform.h"
 
 #include <QDir>
 #include <QString>

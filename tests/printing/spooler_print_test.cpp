@@ -1,7 +1,7 @@
 // Reports printed through the system's spooler to its PDF queue, read back from the PDF file:
 // the program's own print path from the button to the paper.
 #include "amortization/Unit7.h"
-#include "app/ui/platform.h"
+#include "ui/platform.h"
 #include "calculators/Unit4.h"
 #include "dossier/Unit2.h"
 #include "tests/printing/spooler.h"

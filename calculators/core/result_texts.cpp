@@ -1,0 +1,44 @@
+#include "calculators/core/result_texts.h"
+
+#include "core/numbers.h"
+
+namespace kalmoris {
+
+QString UnitName(MoneyUnit unit) {
+  switch (unit) {
+    case MoneyUnit::Francs:
+      return QStringLiteral("Francs");
+    case MoneyUnit::Euros:
+      return QStringLiteral("Euros");
+    case MoneyUnit::None:
+      break;
+  }
+  return QString();
+}
+
+QString OtherUnitName(MoneyUnit unit) {
+  switch (unit) {
+    case MoneyUnit::Francs:
+      return UnitName(MoneyUnit::Euros);
+    case MoneyUnit::Euros:
+      return UnitName(MoneyUnit::Francs);
+    case MoneyUnit::None:
+      break;
+  }
+  return QString();
+}
+
+QString OtherCurrencyText(Real amount, MoneyUnit unit, int significantDigits) {
+  const std::optional<Real> converted = OtherCurrencyValue(amount, unit);
+  return converted ? FormatFixed(*converted, significantDigits, 2) : QString();
+}
+
+QString PercentText(Real percent, int significantDigits, int decimals) {
+  return FormatFixed(percent, significantDigits, decimals) + QStringLiteral(" %");
+}
+
+QString PeriodRateText(Real periodPercent) {
+  return QStringLiteral("  ") + PercentText(periodPercent, 10, 7);
+}
+
+}  // namespace kalmoris

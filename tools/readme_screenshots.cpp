@@ -1,0 +1,162 @@
+// Drives the real screens the way a user would and saves what they show, for the README:
+// readme_screenshots OUTPUT_FOLDER. Run under a display (scripts/screenshots uses Xvfb).
+// The dossier's printed report goes into OUTPUT_FOLDER/dossier-report.pdf.
+#include "amortization/Unit7.h"
+#include "app/Unit1.h"
+#include "app/screens.h"
+#include "ui/qt_platform.h"
+#include "calculators/Unit3.h"
+#include "calculators/Unit4.h"
+#include "calculators/Unit5.h"
+#include "calculators/Unit6.h"
+#include "dossier/Unit2.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace {
+
+// The real platform, printing into a PDF file of the output folder instead of asking for it.
+class PicturePlatform : public kalmoris::QtPlatform {
+ public:
+  explicit PicturePlatform(QString pdf) : pdf_(std::move(pdf)) { selectPrinter(pdfOutputName()); }
+  QString askSaveFileName(QWidget*, const QString&, const QString&) override { return pdf_; }
+
+ private:
+  QString pdf_;
+};
+
+class Pictures {
+ public:
+  explicit Pictures(QDir folder) : folder_(std::move(folder)) {}
+
+  void click(QWidget* screen, const char* name) const {
+    if (auto* button = screen->findChild<QAbstractButton*>(QString::fromLatin1(name)))
+      button->click();
+    else
+      qWarning("no button %s on %s", name, qPrintable(screen->objectName()));
+    QApplication::processEvents();
+  }
+
+  void type(QWidget* screen, const char* field, const char* text) const {
+    if (auto* edit = screen->findChild<QLineEdit*>(QString::fromLatin1(field)))
+      edit->setText(QString::fromUtf8(text));
+    else
+      qWarning("no field %s on %s", field, qPrintable(screen->objectName()));
+  }
+
+  void save(QWidget* window, const char* name) const {
+    QApplication::processEvents();
+    window->grab().save(folder_.filePath(QString::fromLatin1(name)));
+  }
+
+ private:
+  QDir folder_;
+};
+
+void pictureMenu(const Pictures& pictures) {
+  using kalmoris::Form1;
+  pictures.save(Form1, "menu.png");
+  pictures.click(Form1, "avertiss1");
+  pictures.save(Form1, "menu-warning.png");
+  pictures.click(Form1, "VU1");
+}
+
+// The first worked example, validated and calculated, and its printed report.
+void pictureDossier(const Pictures& pictures) {
+  using namespace kalmoris;
+  pictures.click(Form1, "ouvre_dossier");
+  for (const char* step : {"VOIR_EXEMPLES", "BBt_VOIR_EX_1_"}) pictures.click(Form2, step);
+  pictures.save(Form2, "dossier-example-notice.png");
+  for (const char* step : {"Bt_VOIR_CALCUL_1_", "bt_valider", "BBt_CALCUL"})
+    pictures.click(Form2, step);
+  pictures.save(Form2, "dossier.png");
+  if (auto* print = Form2->findChild<QAction*>(QStringLiteral("Menu_IMPRESSIONTEXTE1_")))
+    print->trigger();
+}
+
+void pictureCalculators(const Pictures& pictures) {
+  using namespace kalmoris;
+  pictures.click(Form1, "calc_taux");
+  pictures.click(Form3, "FRANCS");
+  pictures.type(Form3, "ch_capital", "100000");
+  pictures.type(Form3, "ch_une_ech", "716.43");
+  pictures.type(Form3, "ch_ech_an", "12");
+  pictures.type(Form3, "ch_tot_ech", "240");
+  pictures.click(Form3, "calcul");
+  pictures.save(Form3, "nominal-rate.png");
+
+  pictures.click(Form1, "calc_ech");
+  pictures.click(Form4, "FRANCS");
+  pictures.click(Form4, "tx_prop");
+  pictures.type(Form4, "ch_capital", "100000");
+  pictures.type(Form4, "ch_le_taux", "6");
+  pictures.type(Form4, "ch_ech_an", "12");
+  pictures.type(Form4, "ch_tot_ech", "240");
+  pictures.click(Form4, "calcul");
+  pictures.save(Form4, "instalment.png");
+
+  pictures.click(Form1, "calc_capital");
+  pictures.click(Form5, "EUROS");
+  pictures.click(Form5, "tx_actu");
+  pictures.type(Form5, "ch_une_ech", "716.43");
+  pictures.type(Form5, "ch_ech_an", "12");
+  pictures.type(Form5, "ch_tot_ech", "240");
+  pictures.type(Form5, "ch_le_taux", "6");
+  pictures.click(Form5, "calcul");
+  pictures.save(Form5, "capital.png");
+
+  pictures.click(Form1, "cumul_vers");
+  pictures.type(Form6, "ch_le_vers", "100");
+  pictures.type(Form6, "ch_vers_an", "12");
+  pictures.type(Form6, "ch_le_taux", "5");
+  pictures.type(Form6, "ch_nb_vers", "120");
+  pictures.click(Form6, "CALCULER");
+  pictures.save(Form6, "deposits.png");
+}
+
+void pictureAmortization(const Pictures& pictures) {
+  using namespace kalmoris;
+  pictures.click(Form1, "tab_amort");
+  pictures.click(Form7, "francs");
+  pictures.click(Form7, "tx_prop");
+  pictures.type(Form7, "ch_capital", "100000");
+  pictures.type(Form7, "ch_le_taux", "6");
+  pictures.type(Form7, "ch_ech_an", "12");
+  pictures.type(Form7, "ch_tot_ech", "240");
+  pictures.type(Form7, "ch_mois", "3");
+  pictures.type(Form7, "ch_annee", "2002");
+  pictures.click(Form7, "AFFICHER");
+  pictures.save(Form7, "amortization.png");
+  pictures.click(Form7, "IMPRIMER");
+  pictures.save(Form7, "amortization-print-panel.png");
+  pictures.click(Form7, "Button5");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+  const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+  const Pictures pictures(folder);
+  PicturePlatform platform(folder.filePath(QStringLiteral("dossier-report.pdf")));
+  kalmoris::installPlatform(&platform);
+  kalmoris::createScreens();
+  kalmoris::Form1->show();
+
+  QTimer::singleShot(200, [&] {
+    pictureMenu(pictures);
+    pictureDossier(pictures);
+    pictureCalculators(pictures);
+    pictureAmortization(pictures);
+    QApplication::quit();
+  });
+  const int status = QApplication::exec();
+  kalmoris::destroyScreens();
+  return status;
+}

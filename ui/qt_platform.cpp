@@ -1,0 +1,120 @@
+#include "ui/qt_platform.h"
+
+#include "ui/qt_report_document.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace kalmoris {
+
+namespace {
+const char* const kTitle = "KALMORIS";
+constexpr int kPdfResolution = 600;
+}  // namespace
+
+QtPlatform::QtPlatform() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+  const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+  if (defaultPrinter.isNull())
+    usePdfOutput();
+  else
+    printer_->setPrinterName(defaultPrinter.printerName());
+}
+
+QtPlatform::~QtPlatform() = default;
+
+QString QtPlatform::pdfOutputName() {
+  return QStringLiteral("Fichier PDF");
+}
+
+void QtPlatform::usePdfOutput() {
+  // An empty file name puts the printer back to its native format: clear it first.
+  printer_->setOutputFileName(QString());
+  printer_->setOutputFormat(QPrinter::PdfFormat);
+  printer_->setResolution(kPdfResolution);
+  pdfNameChosenByDialog_ = false;
+}
+
+void QtPlatform::showError(QWidget* parent, const QString& message) {
+  QMessageBox::critical(parent, QString::fromLatin1(kTitle), message);
+}
+
+bool QtPlatform::askYesNo(QWidget* parent, const QString& question) {
+  return QMessageBox::question(parent, QString::fromLatin1(kTitle), question,
+                               QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString QtPlatform::askOpenFileName(QWidget* parent, const QString& directory,
+                                    const QString& filter) {
+  return QFileDialog::getOpenFileName(parent, QStringLiteral("Ouvrir"), directory, filter);
+}
+
+QString QtPlatform::askSaveFileName(QWidget* parent, const QString& directory,
+                                    const QString& filter) {
+  return QFileDialog::getSaveFileName(parent, QStringLiteral("Enregistrer sous"), directory,
+                                      filter);
+}
+
+bool QtPlatform::runPrintDialog(QWidget* parent) {
+  QPrintDialog dialog(printer_.get(), parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  pdfNameChosenByDialog_ =
+      printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty();
+  return true;
+}
+
+QStringList QtPlatform::printerNames() {
+  QStringList names = QPrinterInfo::availablePrinterNames();
+  names.append(pdfOutputName());
+  return names;
+}
+
+QString QtPlatform::currentPrinterName() {
+  if (printer_->outputFormat() == QPrinter::PdfFormat) return pdfOutputName();
+  return printer_->printerName();
+}
+
+void QtPlatform::selectPrinter(const QString& name) {
+  if (name == pdfOutputName()) {
+    usePdfOutput();
+    return;
+  }
+  printer_->setOutputFormat(QPrinter::NativeFormat);
+  printer_->setPrinterName(name);
+  pdfNameChosenByDialog_ = false;
+}
+
+PrintableArea QtPlatform::printableArea() {
+  return QtReportDocument::areaOf(*printer_);
+}
+
+std::unique_ptr<ReportDocument> QtPlatform::beginDocument(QWidget* parent) {
+  if (printer_->outputFormat() == QPrinter::PdfFormat) {
+    if (!pdfNameChosenByDialog_) {
+      QString name = askSaveFileName(parent, QString(), QStringLiteral("Document PDF (*.pdf)"));
+      if (name.isEmpty()) return nullptr;
+      if (!name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        name += QStringLiteral(".pdf");
+      printer_->setOutputFileName(name);
+    }
+    pdfNameChosenByDialog_ = false;
+  }
+  auto document = std::make_unique<QtReportDocument>(*printer_);
+  if (!document->isActive()) {
+    showError(parent, QStringLiteral("Impression impossible : l'imprimante \"%1\" n'est pas "
+                                     "disponible.")
+                          .arg(currentPrinterName()));
+    return nullptr;
+  }
+  return document;
+}
+
+void QtPlatform::quitApplication() {
+  QApplication::quit();
+}
+
+}  // namespace kalmoris

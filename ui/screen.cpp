@@ -1,0 +1,43 @@
+#include "ui/screen.h"
+
+#include "ui/colors.h"
+#include "ui/platform.h"
+
+#include <QPointer>
+
+namespace kalmoris {
+
+namespace {
+QPointer<QWidget> menuWindow;
+}
+
+void setMenuWindow(QWidget* menu) {
+  menuWindow = menu;
+}
+
+Screen::Screen(const char* objectName, const QString& title, QSize size) {
+  setObjectName(QString::fromLatin1(objectName));
+  setWindowTitle(title);
+  resize(size);
+  colors::setBackground(this, colors::Light3D);
+}
+
+void Screen::showAt(int left, int top) {
+  show();
+  raise();
+  activateWindow();
+  move(left, top);
+}
+
+void Screen::showMenu() {
+  if (!menuWindow) return;
+  menuWindow->show();
+  menuWindow->raise();
+  menuWindow->activateWindow();
+}
+
+void Screen::quitApplication() {
+  platform().quitApplication();
+}
+
+}  // namespace kalmoris
