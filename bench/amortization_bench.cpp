@@ -1,7 +1,7 @@
 // The amortization table's display: the schedule pass alone, the pass with the grid views
 // filled and their visible cells written, the real AFFICHER click on an offscreen screen,
 // and scrolling through a long table.
-#include "amortization/Unit7.h"
+#include "amortization/amortization_screen.h"
 #include "amortization/schedule_grid.h"
 #include "ui/qt_platform.h"
 #include "ui/string_grid.h"

@@ -3,7 +3,7 @@
 // headless screen, then the real screen offscreen, from the typed grid to the painted results.
 #include "ui/string_grid.h"
 #include "core/solver.h"
-#include "dossier/Unit2.h"
+#include "dossier/dossier_screen.h"
 #include "dossier/core/grid_calculation.h"
 #include "dossier/core/header_validation.h"
 #include "testing/headless_dossier_view.h"

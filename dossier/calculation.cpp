@@ -1,5 +1,5 @@
 // Calculating the grid ("CALCULER", "ICI", "RE-CALCUL !") and working in it.
-#include "dossier/Unit2.h"
+#include "dossier/dossier_screen.h"
 
 #include "ui/panel.h"
 #include "dossier/core/grid_calculation.h"

@@ -1,6 +1,6 @@
 // The three notices of the worked examples (P45, P98, P6): how a loan is cut into input
 // blocks, with the grids that result, and the buttons "VOIR CALCUL" and "EFFACER".
-#include "dossier/Unit2.h"
+#include "dossier/dossier_screen.h"
 
 #include "ui/colors.h"
 #include "ui/controls.h"

@@ -1,6 +1,6 @@
 // The worked examples: "Voir EXEMPLES" prepares an empty dossier and shows the examples menu
 // (P91); each OK shows a notice, whose "VOIR CALCUL" fills the dossier with its example.
-#include "dossier/Unit2.h"
+#include "dossier/dossier_screen.h"
 
 #include "ui/colors.h"
 #include "ui/controls.h"

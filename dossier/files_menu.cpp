@@ -1,5 +1,5 @@
 // The "FICHIER" menu: opening, saving and saving as ".TEG" dossier files.
-#include "dossier/Unit2.h"
+#include "dossier/dossier_screen.h"
 
 #include "ui/platform.h"
 #include "dossier/core/dossier_file.h"

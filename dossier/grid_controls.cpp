@@ -1,6 +1,6 @@
 // The lower part of the dossier screen: the grid of repayment groups with its prompt, the
 // two costs under it, and the rate boxes with the calculate button at its right.
-#include "dossier/Unit2.h"
+#include "dossier/dossier_screen.h"
 
 #include "ui/colors.h"
 #include "ui/controls.h"

@@ -1,7 +1,7 @@
 // The panels over the grid and the results: the grid prompt, the grid instructions (P90),
 // the cover after an edit (P123), the nominal rate not computable (P216), the warning on
 // failed fields (P92), the provisional mask, and the discrepancy panel (P161).
-#include "dossier/Unit2.h"
+#include "dossier/dossier_screen.h"
 
 #include "ui/colors.h"
 #include "ui/controls.h"

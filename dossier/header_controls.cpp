@@ -1,6 +1,6 @@
 // The header of the dossier screen: the title, the borrower, the amount and counts, the fees,
 // the announced TEG, the validate and erase-all buttons and the two red bars.
-#include "dossier/Unit2.h"
+#include "dossier/dossier_screen.h"
 
 #include "ui/colors.h"
 #include "ui/controls.h"

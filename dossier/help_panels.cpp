@@ -1,6 +1,6 @@
 // The help panels of the "?" tabs: opening a dossier (P17), the fees (P15), the validation
 // (P43) and erasing (P215). Each one's "VU" button hides it.
-#include "dossier/Unit2.h"
+#include "dossier/dossier_screen.h"
 
 #include "ui/colors.h"
 #include "ui/help_panel.h"

@@ -1,5 +1,5 @@
 // The "IMPRIMER" menu: the dossier report at once, or the choice of the printer.
-#include "dossier/Unit2.h"
+#include "dossier/dossier_screen.h"
 
 #include "ui/platform.h"
 #include "ui/report_printing.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dossier/Unit2.h"
+#include "dossier/dossier_screen.h"
 #include "dossier/core/dossier_view.h"
 
 namespace kalmoris {

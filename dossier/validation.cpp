@@ -1,5 +1,5 @@
 // Validating the header ("CLIQUER ICI pour VALIDER") and erasing the whole dossier.
-#include "dossier/Unit2.h"
+#include "dossier/dossier_screen.h"
 
 #include "ui/colors.h"
 #include "ui/panel.h"

@@ -1,15 +1,15 @@
 // Drives the real screens the way a user would and saves what they show, for the README:
 // readme_screenshots OUTPUT_FOLDER. Run under a display (scripts/screenshots uses Xvfb).
 // The dossier's printed report goes into OUTPUT_FOLDER/dossier-report.pdf.
-#include "amortization/Unit7.h"
-#include "app/Unit1.h"
+#include "amortization/amortization_screen.h"
+#include "app/main_menu.h"
 #include "app/screens.h"
 #include "ui/qt_platform.h"
-#include "calculators/Unit3.h"
-#include "calculators/Unit4.h"
-#include "calculators/Unit5.h"
-#include "calculators/Unit6.h"
-#include "dossier/Unit2.h"
+#include "calculators/nominal_rate_screen.h"
+#include "calculators/instalment_screen.h"
+#include "calculators/capital_screen.h"
+#include "calculators/deposits_screen.h"
+#include "dossier/dossier_screen.h"
 
 #include <QAbstractButton>
 #include <QAction>

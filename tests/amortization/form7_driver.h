@@ -1,6 +1,6 @@
 #pragma once
 
-#include "amortization/Unit7.h"
+#include "amortization/amortization_screen.h"
 #include "ui/colors.h"
 #include "ui/panel.h"
 #include "ui/string_grid.h"

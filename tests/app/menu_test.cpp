@@ -1,5 +1,5 @@
 // The start-up and the main menu, driven through their controls without a display.
-#include "app/Unit1.h"
+#include "app/main_menu.h"
 #include "app/screens.h"
 #include "ui/panel.h"
 #include "testing/scripted_platform.h"

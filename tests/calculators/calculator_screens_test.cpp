@@ -1,10 +1,10 @@
 // What the four quick-calculator screens share, screen by screen: their titles and captions,
 // RETOUR MENU and QUITTER, the entry error, the Enter chain, and how IMPRIMER prints.
 #include "ui/colors.h"
-#include "calculators/Unit3.h"
-#include "calculators/Unit4.h"
-#include "calculators/Unit5.h"
-#include "calculators/Unit6.h"
+#include "calculators/nominal_rate_screen.h"
+#include "calculators/instalment_screen.h"
+#include "calculators/capital_screen.h"
+#include "calculators/deposits_screen.h"
 #include "tests/calculators/printed_lines.h"
 #include "tests/calculators/screen_driver.h"
 

@@ -1,7 +1,7 @@
 // The capital screen driven through its controls: the choices and their unit names, the
 // calculation with its early conversion, its failures, the change rule, EFFACER, the report.
 #include "ui/colors.h"
-#include "calculators/Unit5.h"
+#include "calculators/capital_screen.h"
 #include "tests/calculators/screen_driver.h"
 
 #include <QtTest>

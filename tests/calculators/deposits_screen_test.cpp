@@ -1,7 +1,7 @@
 // The accumulated-value screen driven through its controls: the calculation, its refusals
 // and failures, the change rule, EFFACER (which empties the screen) and the report.
 #include "ui/colors.h"
-#include "calculators/Unit6.h"
+#include "calculators/deposits_screen.h"
 #include "tests/calculators/screen_driver.h"
 
 #include <QtTest>

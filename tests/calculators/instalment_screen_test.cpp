@@ -1,7 +1,7 @@
 // The instalment screen driven through its controls: the two choices and the calculate
 // button, the calculation and its failures, the change rule, RECTIFIER, EFFACER, the report.
 #include "ui/colors.h"
-#include "calculators/Unit4.h"
+#include "calculators/instalment_screen.h"
 #include "tests/calculators/screen_driver.h"
 
 #include <QtTest>

@@ -1,7 +1,7 @@
 // The nominal-rate screen driven through its controls: the calculation, its stops and
 // failures, the optional currency, EFFACER, the change rule and the report.
 #include "ui/colors.h"
-#include "calculators/Unit3.h"
+#include "calculators/nominal_rate_screen.h"
 #include "tests/calculators/printed_lines.h"
 #include "tests/calculators/screen_driver.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/panel.h"
-#include "dossier/Unit2.h"
+#include "dossier/dossier_screen.h"
 #include "testing/scripted_platform.h"
 
 #include <QColor>

@@ -1,9 +1,9 @@
 // Reports printed through the system's spooler to its PDF queue, read back from the PDF file:
 // the program's own print path from the button to the paper.
-#include "amortization/Unit7.h"
+#include "amortization/amortization_screen.h"
 #include "ui/platform.h"
-#include "calculators/Unit4.h"
-#include "dossier/Unit2.h"
+#include "calculators/instalment_screen.h"
+#include "dossier/dossier_screen.h"
 #include "tests/printing/spooler.h"
 
 #include <QAction>

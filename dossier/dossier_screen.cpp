@@ -1,4 +1,4 @@
-#include "dossier/Unit2.h"
+#include "dossier/dossier_screen.h"
 
 #include "ui/colors.h"
 #include "ui/controls.h"

@@ -1,4 +1,4 @@
-#include "amortization/Unit7.h"
+#include "amortization/amortization_screen.h"
 
 #include "amortization/schedule_grid.h"
 #include "ui/choice_box.h"

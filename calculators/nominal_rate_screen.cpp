@@ -1,4 +1,4 @@
-#include "calculators/Unit3.h"
+#include "calculators/nominal_rate_screen.h"
 
 #include "ui/choice_box.h"
 #include "ui/colors.h"

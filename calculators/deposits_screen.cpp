@@ -1,4 +1,4 @@
-#include "calculators/Unit6.h"
+#include "calculators/deposits_screen.h"
 
 #include "ui/colors.h"
 #include "ui/controls.h"

@@ -1,7 +1,7 @@
 // Starts the application: the seven screens are created once, the menu is shown, and the
 // event loop runs until a QUITTER ends it. `kalmoris FILE.TEG` also opens the dossier screen
 // with that file loaded, as its menu "OUVRIR " would.
-#include "app/Unit1.h"
+#include "app/main_menu.h"
 #include "app/picture.h"
 #include "app/screens.h"
 #include "ui/qt_platform.h"

@@ -1,4 +1,4 @@
-#include "calculators/Unit4.h"
+#include "calculators/instalment_screen.h"
 
 #include "ui/choice_box.h"
 #include "ui/colors.h"

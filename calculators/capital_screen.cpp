@@ -1,4 +1,4 @@
-#include "calculators/Unit5.h"
+#include "calculators/capital_screen.h"
 
 #include "ui/choice_box.h"
 #include "ui/colors.h"

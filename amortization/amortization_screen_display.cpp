@@ -1,5 +1,5 @@
 // AFFICHER: the entries read and rewritten, the rates and instalments, then both grids.
-#include "amortization/Unit7.h"
+#include "amortization/amortization_screen.h"
 
 #include "amortization/schedule_grid.h"
 #include "ui/panel.h"

@@ -1,17 +1,17 @@
-#include "app/Unit1.h"
+#include "app/main_menu.h"
 
-#include "amortization/Unit7.h"
+#include "amortization/amortization_screen.h"
 #include "app/menu_help.h"
 #include "app/picture.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
 #include "ui/handler.h"
 #include "ui/help_panel.h"
-#include "calculators/Unit3.h"
-#include "calculators/Unit4.h"
-#include "calculators/Unit5.h"
-#include "calculators/Unit6.h"
-#include "dossier/Unit2.h"
+#include "calculators/nominal_rate_screen.h"
+#include "calculators/instalment_screen.h"
+#include "calculators/capital_screen.h"
+#include "calculators/deposits_screen.h"
+#include "dossier/dossier_screen.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // The choices, the change rule, the Enter chain and EFFACER of the amortization screen.
-#include "amortization/Unit7.h"
+#include "amortization/amortization_screen.h"
 
 #include "amortization/schedule_grid.h"
 #include "ui/choice_box.h"

@@ -1,6 +1,6 @@
 // The print panel of the amortization screen: the printer list, the range of instalments,
 // the francs and euros reports, and the print help beside it.
-#include "amortization/Unit7.h"
+#include "amortization/amortization_screen.h"
 
 #include "amortization/core/schedule_report.h"
 #include "ui/colors.h"
