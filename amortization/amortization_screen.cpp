@@ -4,7 +4,9 @@
 #include "ui/choice_box.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
+#include "ui/enter_chain.h"
 #include "ui/handler.h"
+#include "ui/loan_choices.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -34,6 +36,8 @@ TForm7::TForm7()
   createConnections();
   FormCreate();
 }
+
+TForm7::~TForm7() = default;
 
 void TForm7::FormCreate() {
   const QString headers[ScheduleCells::kColumns] = {
@@ -109,7 +113,6 @@ void TForm7::createEntries() {
   AFFICHER = controls::button(this, "AFFICHER", QStringLiteral("AFFICHER"), QRect(8, 376, 124, 30));
   // Enter on the focused button displays, as Enter along the entries leads to it.
   AFFICHER->setAutoDefault(true);
-  AFFICHER->setEnabled(false);
   IMPRIMER =
       controls::button(this, "IMPRIMER", QStringLiteral("IMPRIMER"), QRect(142, 376, 124, 30));
   IMPRIMER->setEnabled(false);
@@ -117,6 +120,8 @@ void TForm7::createEntries() {
   RETOUR_MENU =
       controls::button(this, "RETOUR_MENU", QStringLiteral("RETOUR MENU"), QRect(8, 656, 180, 32));
   QUITTER = controls::button(this, "QUITTER", QStringLiteral("QUITTER"), QRect(220, 656, 180, 32));
+
+  choices_ = std::make_unique<LoanChoices>(GroupBox1, GroupBox2, AFFICHER);
 }
 
 void TForm7::createResults() {
@@ -164,12 +169,8 @@ void TForm7::createConnections() {
   onChange(ch_tot_ech, this, &TForm7::ch_tot_echChange);
   onChange(ch_mois, this, &TForm7::ch_moisChange);
   onChange(ch_annee, this, &TForm7::ch_anneeChange);
-  onEnter(ch_capital, this, &TForm7::ch_capitalKeyPress);
-  onEnter(ch_le_taux, this, &TForm7::ch_le_tauxKeyPress);
-  onEnter(ch_ech_an, this, &TForm7::ch_ech_anKeyPress);
-  onEnter(ch_tot_ech, this, &TForm7::ch_tot_echKeyPress);
-  onEnter(ch_mois, this, &TForm7::ch_moisKeyPress);
-  onEnter(ch_annee, this, &TForm7::ch_anneeKeyPress);
+  linkEnterChain(this, {ch_capital, ch_le_taux, ch_ech_an, ch_tot_ech, ch_mois, ch_annee},
+                 [this] { ch_anneeKeyPress(); });
   createPrintConnections();
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "amortization/core/schedule.h"
-#include "ui/entry_reader.h"
-#include "ui/screen.h"
 #include "core/currency.h"
 #include "core/placed_page.h"
+#include "ui/entry_reader.h"
+#include "ui/screen.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class QComboBox;
@@ -18,6 +19,7 @@ class QPushButton;
 namespace kalmoris {
 
 class ChoiceBox;
+class LoanChoices;
 class Panel;
 class ScheduleCells;
 class StringGrid;
@@ -30,6 +32,7 @@ class TForm7 : public Screen {
 
  public:
   TForm7();
+  ~TForm7() override;
 
   void FormCreate();
 
@@ -52,12 +55,8 @@ class TForm7 : public Screen {
   void ch_moisChange();
   void ch_anneeChange();
 
-  // Enter moves along ch_capital, ch_le_taux, ch_ech_an, ch_tot_ech, ch_mois, ch_annee, AFFICHER.
-  void ch_capitalKeyPress();
-  void ch_le_tauxKeyPress();
-  void ch_ech_anKeyPress();
-  void ch_tot_echKeyPress();
-  void ch_moisKeyPress();
+  // Enter moves along ch_capital, ch_le_taux, ch_ech_an, ch_tot_ech, ch_mois, ch_annee; from
+  // the year, on to AFFICHER.
   void ch_anneeKeyPress();
 
   void PrinterComboChange();
@@ -78,7 +77,6 @@ class TForm7 : public Screen {
   void createConnections();
   void createPrintConnections();
 
-  void updateAfficher();
   // The change rule: a loan entry empties the results, a date entry only the grids.
   void loanEntryChanged();
   void dateEntryChanged();
@@ -96,8 +94,7 @@ class TForm7 : public Screen {
   void measurePrinter();
   void printReport(MoneyUnit currency);
 
-  MoneyUnit unit_ = MoneyUnit::None;
-  RateKind kind_ = RateKind::Undetermined;
+  std::unique_ptr<LoanChoices> choices_;
   ScheduleInputs inputs_;
   PageGeometry geometry_;
   EntryReader reader_;

@@ -2,10 +2,11 @@
 #include "amortization/amortization_screen.h"
 
 #include "amortization/schedule_grid.h"
-#include "ui/panel.h"
 #include "core/errors.h"
 #include "core/numbers.h"
 #include "core/rates.h"
+#include "ui/loan_choices.h"
+#include "ui/panel.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -16,14 +17,6 @@
 namespace kalmoris {
 
 namespace {
-QString currencyName(MoneyUnit unit) {
-  return unit == MoneyUnit::Francs ? QStringLiteral("Francs") : QStringLiteral("Euros");
-}
-
-MoneyUnit otherCurrency(MoneyUnit unit) {
-  return unit == MoneyUnit::Francs ? MoneyUnit::Euros : MoneyUnit::Francs;
-}
-
 QString tableCaption(MoneyUnit unit) {
   return unit == MoneyUnit::Francs ? QStringLiteral("TABLEAU d'AMORTISSEMENT en FRANCS")
                                    : QStringLiteral("TABLEAU d'AMORTISSEMENT en EUROS");
@@ -33,7 +26,7 @@ QString tableCaption(MoneyUnit unit) {
 // Until this display completes, what it overwrites no longer matches a printable schedule.
 void TForm7::AFFICHERClick() {
   IMPRIMER->setEnabled(false);
-  if (!ChoicesMade(unit_, kind_)) return;
+  if (!choices_->made()) return;
   if (!readEntries()) return;
   showRatesAndInstalments();
   showSchedule();
@@ -41,21 +34,12 @@ void TForm7::AFFICHERClick() {
 }
 
 bool TForm7::readEntries() {
-  inputs_.unit = unit_;
-  inputs_.kind = kind_;
-  const std::optional<Real> capital = reader_.amount(ch_capital);
-  if (!capital) return false;
-  inputs_.capital = *capital;
-  ch_capital->setText(FormatPattern(*capital, QStringLiteral("#0.00")));
-
-  const std::optional<Real> rate = reader_.amount(ch_le_taux);
-  if (!rate) return false;
-  inputs_.annualRate = *rate;
-  ch_le_taux->setText(FormatPattern(*rate, QStringLiteral("#0.0000")));
-
-  const std::optional<std::uint8_t> perYear = reader_.perYearCount(ch_ech_an, true);
-  if (!perYear) return false;
-  inputs_.perYear = *perYear;
+  inputs_.unit = choices_->unit();
+  inputs_.kind = choices_->kind();
+  if (!readAndRewrite(reader_, ch_capital, QStringLiteral("#0.00"), inputs_.capital) ||
+      !readAndRewrite(reader_, ch_le_taux, QStringLiteral("#0.0000"), inputs_.annualRate) ||
+      !store(reader_.perYearCount(ch_ech_an, true), inputs_.perYear))
+    return false;
 
   const std::optional<std::int32_t> total = reader_.count32(ch_tot_ech, true);
   if (!total) return false;
@@ -87,27 +71,27 @@ std::optional<std::int32_t> TForm7::readDateEntry(QLineEdit* field) {
 }
 
 void TForm7::showRatesAndInstalments() {
-  inputs_.otherCapital = OtherCurrencyValue(inputs_.capital, unit_).value();
-  Panel5->setText(currencyName(otherCurrency(unit_)));
+  inputs_.otherCapital = OtherCurrencyValue(inputs_.capital, inputs_.unit).value();
+  Panel5->setText(UnitName(OtherUnit(inputs_.unit)));
 
   const Real perYear = inputs_.perYear;
   const Real total = inputs_.total;
-  inputs_.periodRate = PeriodRateFromAnnual(kind_, inputs_.annualRate, perYear);
+  inputs_.periodRate = PeriodRateFromAnnual(inputs_.kind, inputs_.annualRate, perYear);
   taux_per->setText(QStringLiteral("  ") + FormatFixed(inputs_.periodRate, 10, 8) +
                     QStringLiteral(" %"));
   inputs_.instalment = InstalmentOf(inputs_.capital, inputs_.periodRate, total);
   inputs_.otherInstalment = InstalmentOf(inputs_.otherCapital, inputs_.periodRate, total);
   echeance->setText(FormatFixed(inputs_.instalment, 10, 2));
   Panel3->setText(FormatFixed(inputs_.otherInstalment, 10, 2));
-  const bool proportional = kind_ == RateKind::Proportional;
+  const bool proportional = inputs_.kind == RateKind::Proportional;
   const Real equivalent = proportional ? ActuarialFromPeriod(inputs_.periodRate, perYear)
                                        : ProportionalFromPeriod(inputs_.periodRate, perYear);
   taux_equi->setText(FormatFixed(equivalent, 10, 4) + QStringLiteral(" %"));
   Panel4->setText(proportional ? QStringLiteral("ACTUARIEL") : QStringLiteral("PROPORTIONNEL"));
 
-  Panel2->setText(currencyName(unit_));
-  AFFI1->setTitle(tableCaption(unit_));
-  AFFI2->setTitle(tableCaption(otherCurrency(unit_)));
+  Panel2->setText(UnitName(inputs_.unit));
+  AFFI1->setTitle(tableCaption(inputs_.unit));
+  AFFI2->setTitle(tableCaption(OtherUnit(inputs_.unit)));
 }
 
 // A failure part-way leaves the instalments computed before it on show.

@@ -2,7 +2,8 @@
 #include "amortization/amortization_screen.h"
 
 #include "amortization/schedule_grid.h"
-#include "ui/choice_box.h"
+#include "ui/change_rule.h"
+#include "ui/loan_choices.h"
 #include "ui/panel.h"
 
 #include <QGroupBox>
@@ -12,47 +13,33 @@
 
 namespace kalmoris {
 
-void TForm7::updateAfficher() {
-  AFFICHER->setEnabled(ChoicesMade(unit_, kind_));
-}
-
 void TForm7::francsClick() {
-  GroupBox1->chooseFirst();
-  unit_ = MoneyUnit::Francs;
-  updateAfficher();
+  choices_->chooseUnit(MoneyUnit::Francs);
 }
 
 void TForm7::eurosClick() {
-  GroupBox1->chooseSecond();
-  unit_ = MoneyUnit::Euros;
-  updateAfficher();
+  choices_->chooseUnit(MoneyUnit::Euros);
 }
 
 // The print panel closes too: a report is never printed with no currency chosen.
 void TForm7::rectifierClick() {
   IMPRIMER->setEnabled(false);
-  GroupBox1->enableBoth();
-  AFFICHER->setEnabled(false);
-  unit_ = MoneyUnit::None;
+  choices_->rectifyUnit();
   AFFI1->setTitle(QString());
   AFFI2->setTitle(QString());
-  for (Panel* panel : {Panel2, Panel3, Panel5}) panel->clear();
+  emptyPanels({Panel2, Panel3, Panel5});
   clearGrids();
   hidePrintPanel();
 }
 
 void TForm7::tx_propClick() {
-  GroupBox2->chooseFirst();
-  kind_ = RateKind::Proportional;
-  updateAfficher();
+  choices_->chooseKind(RateKind::Proportional);
   Label2->setText(QStringLiteral("TAUX ANNUEL PROPORTIONNEL:"));
   ch_capital->setFocus();
 }
 
 void TForm7::tx_actuClick() {
-  GroupBox2->chooseSecond();
-  kind_ = RateKind::Actuarial;
-  updateAfficher();
+  choices_->chooseKind(RateKind::Actuarial);
   Label2->setText(QStringLiteral("TAUX ANNUEL ACTUARIEL:"));
   ch_capital->setFocus();
 }
@@ -60,11 +47,9 @@ void TForm7::tx_actuClick() {
 // As with the currency, the print panel closes.
 void TForm7::rectifier_1Click() {
   IMPRIMER->setEnabled(false);
-  GroupBox2->enableBoth();
-  AFFICHER->setEnabled(false);
-  kind_ = RateKind::Undetermined;
+  choices_->rectifyKind();
   Label2->setText(QStringLiteral("TAUX ANNUEL INDETERMINE"));
-  for (Panel* panel : {taux_per, taux_equi, Panel4, echeance, Panel3}) panel->clear();
+  emptyPanels({taux_per, taux_equi, Panel4, echeance, Panel3});
   clearGrids();
   hidePrintPanel();
 }
@@ -80,8 +65,7 @@ void TForm7::hidePrintPanel() {
 }
 
 void TForm7::clearResults() {
-  for (Panel* panel : {taux_per, taux_equi, Panel4, echeance, Panel2, Panel3, Panel5})
-    panel->clear();
+  emptyPanels({taux_per, taux_equi, Panel4, echeance, Panel2, Panel3, Panel5});
 }
 
 void TForm7::loanEntryChanged() {
@@ -116,36 +100,18 @@ void TForm7::ch_anneeChange() {
   dateEntryChanged();
 }
 
-void TForm7::ch_capitalKeyPress() {
-  ch_le_taux->setFocus();
-}
-void TForm7::ch_le_tauxKeyPress() {
-  ch_ech_an->setFocus();
-}
-void TForm7::ch_ech_anKeyPress() {
-  ch_tot_ech->setFocus();
-}
-void TForm7::ch_tot_echKeyPress() {
-  ch_mois->setFocus();
-}
-void TForm7::ch_moisKeyPress() {
-  ch_annee->setFocus();
-}
-
+// The screen has no message panel: without the choices the focus simply stays.
 void TForm7::ch_anneeKeyPress() {
-  if (AFFICHER->isEnabled()) AFFICHER->setFocus();
+  choices_->enterInLastField(nullptr);
 }
 
-// The choices stay made, but all four choice buttons are enabled again: a click on one of
-// them then sets its choice directly.
+// The choices stay made, but all four choice buttons are enabled again.
 void TForm7::EFFACERClick() {
-  for (QLineEdit* field : {ch_capital, ch_le_taux, ch_ech_an, ch_tot_ech, ch_mois, ch_annee})
-    field->clear();
+  emptyFields({ch_capital, ch_le_taux, ch_ech_an, ch_tot_ech, ch_mois, ch_annee});
   clearResults();
   clearGrids();
   Panel7->hide();
-  GroupBox1->enableBoth();
-  GroupBox2->enableBoth();
+  choices_->enableAllButtons();
 }
 
 }  // namespace kalmoris

@@ -1,13 +1,14 @@
 #include "calculators/deposits_screen.h"
 
+#include "calculators/calculator_controls.h"
+#include "calculators/core/deposits_report.h"
+#include "ui/change_rule.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
+#include "ui/enter_chain.h"
 #include "ui/entry_reader.h"
 #include "ui/handler.h"
 #include "ui/report_printing.h"
-#include "calculators/calculator_controls.h"
-#include "calculators/core/deposits_report.h"
-#include "calculators/field_links.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,15 +1,16 @@
 #include "calculators/instalment_screen.h"
 
+#include "calculators/calculator_controls.h"
+#include "calculators/core/instalment_report.h"
+#include "ui/change_rule.h"
 #include "ui/choice_box.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
+#include "ui/enter_chain.h"
 #include "ui/entry_reader.h"
 #include "ui/handler.h"
+#include "ui/loan_choices.h"
 #include "ui/report_printing.h"
-#include "calculators/calculator_controls.h"
-#include "calculators/field_links.h"
-#include "calculators/core/instalment_report.h"
-#include "calculators/loan_choices.h"
 
 #include <QGroupBox>
 #include <QLabel>

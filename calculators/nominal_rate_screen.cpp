@@ -1,15 +1,17 @@
 #include "calculators/nominal_rate_screen.h"
 
+#include "calculators/calculator_controls.h"
+#include "calculators/core/nominal_rate_report.h"
+#include "calculators/core/result_texts.h"
+#include "ui/change_rule.h"
 #include "ui/choice_box.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
+#include "ui/enter_chain.h"
 #include "ui/entry_reader.h"
 #include "ui/handler.h"
+#include "ui/loan_choices.h"
 #include "ui/report_printing.h"
-#include "calculators/calculator_controls.h"
-#include "calculators/field_links.h"
-#include "calculators/core/nominal_rate_report.h"
-#include "calculators/core/result_texts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -36,6 +38,8 @@ TForm3::TForm3()
   createConnections();
 }
 
+TForm3::~TForm3() = default;
+
 void TForm3::createControls() {
   GroupBox1 = new ChoiceBox(this, "GroupBox1", QStringLiteral("COMMENT EST EXPRIME LE CAPITAL"),
                             QRect(20, 10, 420, 62), {"FRANCS", QStringLiteral("FRANCS")},
@@ -56,6 +60,8 @@ void TForm3::createControls() {
   RETOUR_MENU = controls::button(this, "RETOUR_MENU", QStringLiteral("RETOUR_MENU"),
                                  QRect(316, top, 136, 30));
   QUITTER = controls::button(this, "QUITTER", QStringLiteral("QUITTER"), QRect(464, top, 136, 30));
+
+  choices_ = std::make_unique<LoanChoices>(GroupBox1);
 }
 
 void TForm3::createEntries() {
@@ -120,10 +126,8 @@ void TForm3::createConnections() {
 void TForm3::chooseUnit(MoneyUnit unit) {
   INFO->setColor(colors::ButtonFace);
   INFO->clear();
-  if (unit == MoneyUnit::Francs) GroupBox1->chooseFirst();
-  if (unit == MoneyUnit::Euros) GroupBox1->chooseSecond();
+  choices_->chooseUnit(unit);
   calcul->setEnabled(true);
-  unit_ = unit;
   Panel4->setText(UnitName(unit).toUpper());
   Panel5->setText(OtherUnitName(unit).toUpper());
   ch_capital->setFocus();
@@ -138,8 +142,7 @@ void TForm3::EUROSClick() {
 }
 
 void TForm3::RECTIFIERClick() {
-  GroupBox1->enableBoth();
-  unit_ = MoneyUnit::None;
+  choices_->rectifyUnit();
   emptyPanels({Panel2, Panel3, Panel4, Panel5});
 }
 
@@ -169,9 +172,9 @@ void TForm3::CALCULClick() {
   }
   INFO->clear();
   INFO->setColor(colors::ButtonFace);
-  CalculateNominalRate(entries_, unit_, [this](NominalRateText text, const QString& value) {
-    showResult(text, value);
-  });
+  CalculateNominalRate(
+      entries_, choices_->unit(),
+      [this](NominalRateText text, const QString& value) { showResult(text, value); });
 }
 
 void TForm3::showResult(NominalRateText text, const QString& value) {
@@ -198,22 +201,16 @@ void TForm3::showResult(NominalRateText text, const QString& value) {
 }
 
 void TForm3::EFFACERClick() {
-  GroupBox1->enableBoth();  // the currency chosen before stays in force
+  choices_->enableAllButtons();  // the currency chosen before stays in force
   emptyPanels({Panel2, Panel3, Panel4, Panel5});
   emptyFields({ch_capital, ch_une_ech, ch_ech_an, ch_tot_ech});
   emptyPanels({taux_per, taux_pro, taux_act});
 }
 
 void TForm3::IMPRIMERClick() {
-  const NominalRateReportTexts shown{unit_,
-                                     ch_capital->text(),
-                                     Panel2->text(),
-                                     ch_une_ech->text(),
-                                     Panel3->text(),
-                                     ch_ech_an->text(),
-                                     ch_tot_ech->text(),
-                                     taux_per->text(),
-                                     taux_pro->text(),
+  const NominalRateReportTexts shown{choices_->unit(),   ch_capital->text(), Panel2->text(),
+                                     ch_une_ech->text(), Panel3->text(),     ch_ech_an->text(),
+                                     ch_tot_ech->text(), taux_per->text(),   taux_pro->text(),
                                      taux_act->text()};
   printLineReportAfterDialog(
       this, [&](PrinterTextStream& stream) { WriteNominalRateReport(stream, shown); });

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "ui/screen.h"
 #include "calculators/core/nominal_rate.h"
 #include "core/currency.h"
+#include "ui/screen.h"
+
+#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -12,6 +14,7 @@ class QPushButton;
 namespace kalmoris {
 
 class ChoiceBox;
+class LoanChoices;
 class Panel;
 
 // "CALCULER UN TAUX NOMINAL.": the period rate and the two annual rates of a loan from its
@@ -22,6 +25,7 @@ class TForm3 : public Screen {
 
  public:
   TForm3();
+  ~TForm3() override;
 
   void FRANCSClick();
   void EUROSClick();
@@ -43,8 +47,8 @@ class TForm3 : public Screen {
   bool readEntries();
   void showResult(NominalRateText text, const QString& value);
 
-  MoneyUnit unit_ = MoneyUnit::None;
-  NominalRateEntries entries_;  // the numbers read by the last calculation
+  std::unique_ptr<LoanChoices> choices_;  // the currency only
+  NominalRateEntries entries_;            // the numbers read by the last calculation
 
   ChoiceBox* GroupBox1;
   QPushButton* FRANCS;

@@ -2,6 +2,30 @@
 
 namespace kalmoris {
 
+MoneyUnit OtherUnit(MoneyUnit unit) {
+  switch (unit) {
+    case MoneyUnit::Francs:
+      return MoneyUnit::Euros;
+    case MoneyUnit::Euros:
+      return MoneyUnit::Francs;
+    case MoneyUnit::None:
+      break;
+  }
+  return MoneyUnit::None;
+}
+
+QString UnitName(MoneyUnit unit) {
+  switch (unit) {
+    case MoneyUnit::Francs:
+      return QStringLiteral("Francs");
+    case MoneyUnit::Euros:
+      return QStringLiteral("Euros");
+    case MoneyUnit::None:
+      break;
+  }
+  return QString();
+}
+
 std::optional<Real> OtherCurrencyValue(Real amount, MoneyUnit unit) {
   switch (unit) {
     case MoneyUnit::Francs:

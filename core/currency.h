@@ -22,6 +22,12 @@ inline bool ChoicesMade(MoneyUnit unit, RateKind kind) {
   return unit != MoneyUnit::None && kind != RateKind::Undetermined;
 }
 
+// The other currency; none for none.
+MoneyUnit OtherUnit(MoneyUnit unit);
+
+// "Francs" or "Euros"; empty when no currency is chosen.
+QString UnitName(MoneyUnit unit);
+
 // The amount in the other currency (always a multiplication); no value when no unit is chosen.
 std::optional<Real> OtherCurrencyValue(Real amount, MoneyUnit unit);
 

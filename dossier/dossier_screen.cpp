@@ -1,12 +1,13 @@
 #include "dossier/dossier_screen.h"
 
+#include "dossier/core/dossier_captions.h"
+#include "dossier/screen_view.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
+#include "ui/enter_chain.h"
 #include "ui/handler.h"
 #include "ui/panel.h"
 #include "ui/string_grid.h"
-#include "dossier/core/dossier_captions.h"
-#include "dossier/screen_view.h"
 
 #include <QLineEdit>
 #include <QMenuBar>
@@ -117,14 +118,10 @@ void TForm2::createConnections() {
 
 // Enter moves to the next header field; from the last fee, to the validate button.
 void TForm2::createEnterChain() {
-  const QList<QWidget*> chain = {ch_nom_emp, ch_capital, ch_nb_remb, ch_remb_an,
-                                 ch_grpv,    ch_fr1_txt, ch_fr1_val, ch_fr2_txt,
-                                 ch_fr2_val, ch_fr3_txt, ch_fr3_val, bt_valider};
-  for (qsizetype k = 0; k + 1 < chain.size(); ++k) {
-    QWidget* next = chain[k + 1];
-    connect(static_cast<QLineEdit*>(chain[k]), &QLineEdit::returnPressed, next,
-            [next] { next->setFocus(Qt::TabFocusReason); });
-  }
+  linkEnterChain(this,
+                 {ch_nom_emp, ch_capital, ch_nb_remb, ch_remb_an, ch_grpv, ch_fr1_txt, ch_fr1_val,
+                  ch_fr2_txt, ch_fr2_val, ch_fr3_txt, ch_fr3_val},
+                 [this] { bt_valider->setFocus(Qt::TabFocusReason); });
 }
 
 void TForm2::showWaitingLook() {

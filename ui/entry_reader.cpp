@@ -1,8 +1,8 @@
 #include "ui/entry_reader.h"
 
+#include "core/numbers.h"
 #include "ui/colors.h"
 #include "ui/panel.h"
-#include "core/numbers.h"
 
 #include <QLineEdit>
 
@@ -70,6 +70,12 @@ std::optional<std::int32_t> EntryReader::count32(QLineEdit* field, bool pointToC
 std::optional<Real> EntryReader::realCount(QLineEdit* field, bool pointToComma) {
   if (!read(field, COUNT_CHARS, pointToComma)) return std::nullopt;
   return StrToFloat(field->text());
+}
+
+bool readAndRewrite(EntryReader& reader, QLineEdit* field, const QString& pattern, Real& into) {
+  if (!store(reader.amount(field), into)) return false;
+  field->setText(FormatPattern(into, pattern));
+  return true;
 }
 
 }  // namespace kalmoris

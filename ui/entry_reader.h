@@ -40,4 +40,15 @@ class EntryReader {
   QString errorText_;
 };
 
+// Keeps a value the reader accepted; false when it refused the entry.
+template <typename T>
+bool store(const std::optional<T>& read, T& into) {
+  if (!read) return false;
+  into = *read;
+  return true;
+}
+
+// Reads an amount or a rate, then writes it back with the pattern "#0.00" or "#0.0000".
+bool readAndRewrite(EntryReader& reader, QLineEdit* field, const QString& pattern, Real& into);
+
 }  // namespace kalmoris

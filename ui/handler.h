@@ -42,11 +42,4 @@ void onChange(QLineEdit* field, Screen* screen, void (Screen::*handler)()) {
                    [screen, handler] { runHandler(screen, [&] { (screen->*handler)(); }); });
 }
 
-// Runs when Enter is pressed in the field.
-template <typename Screen>
-void onEnter(QLineEdit* field, Screen* screen, void (Screen::*handler)()) {
-  QObject::connect(field, &QLineEdit::returnPressed, screen,
-                   [screen, handler] { runHandler(screen, [&] { (screen->*handler)(); }); });
-}
-
 }  // namespace kalmoris

@@ -4,28 +4,8 @@
 
 namespace kalmoris {
 
-QString UnitName(MoneyUnit unit) {
-  switch (unit) {
-    case MoneyUnit::Francs:
-      return QStringLiteral("Francs");
-    case MoneyUnit::Euros:
-      return QStringLiteral("Euros");
-    case MoneyUnit::None:
-      break;
-  }
-  return QString();
-}
-
 QString OtherUnitName(MoneyUnit unit) {
-  switch (unit) {
-    case MoneyUnit::Francs:
-      return UnitName(MoneyUnit::Euros);
-    case MoneyUnit::Euros:
-      return UnitName(MoneyUnit::Francs);
-    case MoneyUnit::None:
-      break;
-  }
-  return QString();
+  return UnitName(OtherUnit(unit));
 }
 
 QString OtherCurrencyText(Real amount, MoneyUnit unit, int significantDigits) {

@@ -9,8 +9,7 @@
 // other currency, rates in percent.
 namespace kalmoris {
 
-// "Francs" or "Euros", and the other one; empty when no currency is chosen.
-QString UnitName(MoneyUnit unit);
+// The name of the other currency; empty when no currency is chosen.
 QString OtherUnitName(MoneyUnit unit);
 
 // The amount converted into the other currency, written with FormatFixed (P significant
