@@ -1,15 +1,18 @@
 #include "dossier/dossier_screen.h"
 
-#include "dossier/core/dossier_captions.h"
+#include "dossier/core/dossier_report.h"
+#include "dossier/dossier_examples.h"
+#include "dossier/dossier_grid.h"
+#include "dossier/dossier_header.h"
+#include "dossier/dossier_help.h"
 #include "dossier/screen_view.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
-#include "ui/enter_chain.h"
 #include "ui/handler.h"
 #include "ui/panel.h"
-#include "ui/string_grid.h"
+#include "ui/platform.h"
+#include "ui/report_printing.h"
 
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -20,25 +23,14 @@ TForm2* Form2 = nullptr;
 
 namespace {
 const QString kCaption = QStringLiteral("-2- VERIFICATION DE TAUX EFFECTIF GLOBAL.");
-constexpr int kBarThin = 1;
-constexpr int kBarThick = 5;
 }  // namespace
 
 TForm2::TForm2() : Screen("Form2", kCaption, QSize(740, 570)) {
+  view_ = std::make_unique<ScreenView>(*this);
   createMenus();
   createClientArea();
-  createHeader();
-  createGrid();
-  createResults();
-  createGridPanels();
-  createDiscrepancyPanel();
-  createHelpPanels();
-  createExamplesMenu();
-  createNotices();
-  view_ = std::make_unique<ScreenView>(*this);
+  createParts();
   createConnections();
-  createExampleConnections();
-  createEnterChain();
   FormCreate();
 }
 
@@ -47,10 +39,6 @@ TForm2::~TForm2() = default;
 void TForm2::FormCreate() {
   resize(740, 570);
   OUVRE_DOSSIER->setGeometry(25, 0, 740, OUVRE_DOSSIER->height());
-  Panel43->move(0, 214);
-  Panel90->showAt(456, 227);
-  for (int col = 0; col < kGridColumnCount; ++col)
-    StringGrid1->setCell(col, 0, captions::kGridHeaders[col]);
 }
 
 void TForm2::createMenus() {
@@ -89,6 +77,14 @@ void TForm2::createClientArea() {
   OUVRE_DOSSIER->setBevel(false);
 }
 
+// In the order their controls stand on the screen, top to bottom.
+void TForm2::createParts() {
+  header_ = new DossierHeader(OUVRE_DOSSIER, dossier_, *view_);
+  grid_ = new DossierGrid(OUVRE_DOSSIER, dossier_, *view_);
+  help_ = new DossierHelp(ClientArea, OUVRE_DOSSIER);
+  examples_ = new DossierExamples(ClientArea, OUVRE_DOSSIER, dossier_, *view_, *header_, *grid_);
+}
+
 void TForm2::createConnections() {
   onTriggered(Men_OUVRIR1_, this, &TForm2::Men_OUVRIR1_Click);
   onTriggered(ENREGISTRER1, this, &TForm2::ENREGISTRER1Click);
@@ -98,76 +94,35 @@ void TForm2::createConnections() {
   onTriggered(Men_CONFIGURATIONIMPRI1_, this, &TForm2::Men_CONFIGURATIONIMPRI1_Click);
   onTriggered(Men_RETOUR_MENU1_, this, &TForm2::Men_RETOUR_MENU1_Click);
 
-  onChange(ch_capital, this, &TForm2::ch_capitalChange);
-  onChange(ch_nb_remb, this, &TForm2::ch_nb_rembChange);
-  onChange(ch_remb_an, this, &TForm2::ch_remb_anChange);
-  onChange(ch_grpv, this, &TForm2::ch_grpvChange);
-  onClick(bt_valider, this, &TForm2::bt_validerClick);
-  onClick(effac_tout, this, &TForm2::effac_toutClick);
-  onClick(BBt_CALCUL, this, &TForm2::BBt_CALCULClick);
-  onClick(Bt_ICI_, this, &TForm2::BBt_CALCULClick);
-  onClick(Pan_EFF_DISCOR_, this, &TForm2::BBt_CALCULClick);
-  connect(StringGrid1, &StringGrid::cellClicked, this,
-          [this] { runHandler(this, [this] { StringGrid1Click(); }); });
-
-  onClick(Panel20, this, &TForm2::Panel16Click);
-  onClick(Pan_AIDE_FRAIS_, this, &TForm2::Pan_AIDE_FRAIS_Click);
-  onClick(Pan_AIDE_VALIDER_, this, &TForm2::Pan_AIDE_VALIDER_Click);
-  onClick(Pan_AIDE_EFF_DONN_, this, &TForm2::Pan_AIDE_EFF_DONN_Click);
+  connect(header_, &DossierHeader::changed, grid_, &DossierGrid::waitForValidation);
+  onClick(header_->eraseButton(), this, &TForm2::effac_toutClick);
+  const DossierHeader::Tabs tabs = header_->tabs();
+  onClick(tabs.title, help_, &DossierHelp::Panel16Click);
+  onClick(tabs.fees, help_, &DossierHelp::Pan_AIDE_FRAIS_Click);
+  onClick(tabs.validate, help_, &DossierHelp::Pan_AIDE_VALIDER_Click);
+  onClick(tabs.erase, help_, &DossierHelp::Pan_AIDE_EFF_DONN_Click);
+  onClick(tabs.examples, examples_, &DossierExamples::voir_exemplesClick);
 }
 
-// Enter moves to the next header field; from the last fee, to the validate button.
-void TForm2::createEnterChain() {
-  linkEnterChain(this,
-                 {ch_nom_emp, ch_capital, ch_nb_remb, ch_remb_an, ch_grpv, ch_fr1_txt, ch_fr1_val,
-                  ch_fr2_txt, ch_fr2_val, ch_fr3_txt, ch_fr3_val},
-                 [this] { bt_valider->setFocus(Qt::TabFocusReason); });
+// Erase-all: the header waits for its validation, the grid and the results are emptied, then
+// the header's fields.
+void TForm2::effac_toutClick() {
+  header_->showWaitingLook();
+  help_->hideEraseHelp();
+  grid_->erase();
+  header_->eraseFields();
 }
 
-void TForm2::showWaitingLook() {
-  Panel10->resize(Panel10->width(), kBarThin);
-  Panel11->resize(Panel11->width(), kBarThick);
+void TForm2::Menu_IMPRESSIONTEXTE1_Click() {
+  printLineReport(this, [this](PrinterTextStream& out) {
+    writeDossierReport(out, *view_, dossier_.blockCount);
+  });
 }
 
-void TForm2::showValidatedLook() {
-  Panel10->resize(Panel10->width(), kBarThick);
-  Panel11->resize(Panel11->width(), kBarThin);
-}
-
-void TForm2::setCalculationEnabled(bool enabled) {
-  BBt_CALCUL->setEnabled(enabled);
-  Bt_ICI_->setEnabled(enabled);
-  Pan_EFF_DISCOR_->setEnabled(enabled);
-}
-
-void TForm2::headerChanged() {
-  showWaitingLook();
-  bt_valider->setText(captions::kValidate);
-  setCalculationEnabled(false);
-  Panel90->showAt(456, 227);
-}
-
-void TForm2::ch_capitalChange() {
-  headerChanged();
-}
-void TForm2::ch_nb_rembChange() {
-  headerChanged();
-}
-void TForm2::ch_remb_anChange() {
-  headerChanged();
-}
-void TForm2::ch_grpvChange() {
-  headerChanged();
-}
-
-QLineEdit* TForm2::field(HeaderField which) const {
-  return headerFields_[static_cast<std::size_t>(which)];
-}
-
-Panel* TForm2::ratePanel(RatePanel which) const {
-  const std::array<Panel*, kRatePanelCount> panels = {Panel1,  Panel83, Panel37,
-                                                      Panel39, Panel82, Panel84};
-  return panels[static_cast<std::size_t>(which)];
+// What the user chooses in the dialog becomes the printer of every later report; nothing
+// is printed here.
+void TForm2::Men_CONFIGURATIONIMPRI1_Click() {
+  platform().runPrintDialog(this);
 }
 
 void TForm2::Men_RETOUR_MENU1_Click() {

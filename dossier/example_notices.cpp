@@ -1,13 +1,13 @@
 // The three notices of the worked examples (P45, P98, P6): how a loan is cut into input
 // blocks, with the grids that result, and the buttons "VOIR CALCUL" and "EFFACER".
-#include "dossier/dossier_screen.h"
+#include "dossier/dossier_examples.h"
 
-#include "ui/colors.h"
-#include "ui/controls.h"
-#include "ui/panel.h"
 #include "dossier/core/worked_examples.h"
 #include "dossier/notice_grid.h"
 #include "dossier/panel_texts.h"
+#include "ui/colors.h"
+#include "ui/controls.h"
+#include "ui/panel.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -79,8 +79,8 @@ std::vector<NoticeRow> periodicityRows() {
 
 }  // namespace
 
-void TForm2::createNotices() {
-  const Notice simple = makeNotice(OUVRE_DOSSIER, "Panel45", "P45", "EXEMPLE 1: simple...", 740,
+void DossierExamples::createNotices(QWidget* screenArea, QWidget* mainPanel) {
+  const Notice simple = makeNotice(mainPanel, "Panel45", "P45", "EXEMPLE 1: simple...", 740,
                                    "Bt_VOIR_CALCUL_1_", "Bt_EFF_EXPLI_EX_1_");
   Panel45 = simple.panel;
   Bt_VOIR_CALCUL_1_ = simple.calculate;
@@ -115,10 +115,9 @@ void TForm2::createNotices() {
   remark(Panel45, "Conclusion_45", "Dans ce cas de figure, 2 BLOCS de SAISIE suffisent...", 414,
          true);
 
-  const Notice variant =
-      makeNotice(OUVRE_DOSSIER, "Panel98", "P98",
-                 "EXEMPLE 2:  L'Ex.  1 avec une variante qui complique un peu...", 740,
-                 "Bt_VOIR_CALCUL_2_", "Bt_EFF_EXPLI_EX_2_");
+  const Notice variant = makeNotice(
+      mainPanel, "Panel98", "P98", "EXEMPLE 2:  L'Ex.  1 avec une variante qui complique un peu...",
+      740, "Bt_VOIR_CALCUL_2_", "Bt_EFF_EXPLI_EX_2_");
   Panel98 = variant.panel;
   Bt_VOIR_CALCUL_2_ = variant.calculate;
   Bt_EFF_EXPLI_EX_2_ = variant.erase;
@@ -142,7 +141,7 @@ void TForm2::createNotices() {
          true);
 
   const Notice periodicity =
-      makeNotice(ClientArea, "Panel6", "P6", "EXEMPLE 3: changement de périodicité", 770,
+      makeNotice(screenArea, "Panel6", "P6", "EXEMPLE 3: changement de périodicité", 770,
                  "Bt_VOIR_CALCUL_5_", "Bt_EFF_EX_5_");
   Panel6 = periodicity.panel;
   Bt_VOIR_CALCUL_5_ = periodicity.calculate;

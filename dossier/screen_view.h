@@ -1,12 +1,12 @@
 #pragma once
 
-#include "dossier/dossier_screen.h"
 #include "dossier/core/dossier_view.h"
+#include "dossier/dossier_screen.h"
 
 namespace kalmoris {
 
-// The dossier's core acting on the screen's controls: each call shows at once what the core
-// decided, so that the fields' change handlers run at the moment the text changes.
+// The dossier's core acting on the screen's controls, each call passed to the part that shows
+// it at once, so that the fields' change handlers run at the moment the text changes.
 class TForm2::ScreenView final : public DossierView {
  public:
   explicit ScreenView(TForm2& screen) : screen_(screen) {}

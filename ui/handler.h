@@ -23,10 +23,13 @@ void runHandler(QWidget* screen, Body&& body) noexcept {
   }
 }
 
-template <typename Screen>
-void onClick(QAbstractButton* button, Screen* screen, void (Screen::*handler)()) {
-  QObject::connect(button, &QAbstractButton::clicked, screen,
-                   [screen, handler] { runHandler(screen, [&] { (screen->*handler)(); }); });
+// The handlers belong to a screen or to a part of one (`owner`); a failure's error box stands
+// over the window of the control that raised the event.
+template <typename Owner>
+void onClick(QAbstractButton* button, Owner* owner, void (Owner::*handler)()) {
+  QObject::connect(button, &QAbstractButton::clicked, owner, [button, owner, handler] {
+    runHandler(button->window(), [&] { (owner->*handler)(); });
+  });
 }
 
 template <typename Screen>
@@ -36,10 +39,11 @@ void onTriggered(QAction* action, Screen* screen, void (Screen::*handler)()) {
 }
 
 // Runs on every change of the field's text, typed or written by the program.
-template <typename Screen>
-void onChange(QLineEdit* field, Screen* screen, void (Screen::*handler)()) {
-  QObject::connect(field, &QLineEdit::textChanged, screen,
-                   [screen, handler] { runHandler(screen, [&] { (screen->*handler)(); }); });
+template <typename Owner>
+void onChange(QLineEdit* field, Owner* owner, void (Owner::*handler)()) {
+  QObject::connect(field, &QLineEdit::textChanged, owner, [field, owner, handler] {
+    runHandler(field->window(), [&] { (owner->*handler)(); });
+  });
 }
 
 }  // namespace kalmoris

@@ -1,10 +1,10 @@
 // The "FICHIER" menu: opening, saving and saving as ".TEG" dossier files.
 #include "dossier/dossier_screen.h"
 
-#include "ui/platform.h"
 #include "dossier/core/dossier_file.h"
 #include "dossier/core/file_io.h"
 #include "dossier/screen_view.h"
+#include "ui/platform.h"
 
 #include <QDir>
 #include <QFileInfo>

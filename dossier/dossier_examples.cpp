@@ -1,14 +1,15 @@
 // The worked examples: "Voir EXEMPLES" prepares an empty dossier and shows the examples menu
 // (P91); each OK shows a notice, whose "VOIR CALCUL" fills the dossier with its example.
-#include "dossier/dossier_screen.h"
+#include "dossier/dossier_examples.h"
 
+#include "dossier/core/worked_examples.h"
+#include "dossier/dossier_grid.h"
+#include "dossier/dossier_header.h"
+#include "dossier/panel_texts.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
 #include "ui/handler.h"
 #include "ui/panel.h"
-#include "dossier/core/worked_examples.h"
-#include "dossier/panel_texts.h"
-#include "dossier/screen_view.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -30,9 +31,17 @@ QPushButton* glyphButton(QWidget* parent, const char* name, const QString& capti
 
 }  // namespace
 
-void TForm2::createExamplesMenu() {
+DossierExamples::DossierExamples(QWidget* screenArea, QWidget* mainPanel, LoanDossier& dossier,
+                                 DossierView& view, DossierHeader& header, DossierGrid& grid)
+    : QObject(mainPanel), dossier_(dossier), view_(view), header_(header), grid_(grid) {
+  createMenu(mainPanel);
+  createNotices(screenArea, mainPanel);
+  createConnections();
+}
+
+void DossierExamples::createMenu(QWidget* mainPanel) {
   Panel91 =
-      controls::panel(OUVRE_DOSSIER, "Panel91", QString(), QRect(250, 0, 480, 300), colors::Silver);
+      controls::panel(mainPanel, "Panel91", QString(), QRect(250, 0, 480, 300), colors::Silver);
   Panel91->hide();
   panel_texts::code(Panel91, "P91");
   panel_texts::paragraphs(
@@ -69,79 +78,75 @@ void TForm2::createExamplesMenu() {
                                  QRect(190, 250, 100, 30), QStyle::SP_DialogCancelButton);
 }
 
-void TForm2::createExampleConnections() {
-  onClick(VOIR_EXEMPLES, this, &TForm2::voir_exemplesClick);
-  onClick(BBt_VOIR_EX_1_, this, &TForm2::BBt_VOIR_EX_1_Click);
-  onClick(BBt_VOIR_EX_2_, this, &TForm2::BBt_VOIR_EX_2_Click);
-  onClick(BBt_VOIR_EX_5_, this, &TForm2::BBt_VOIR_EX_5_Click);
-  onClick(BBt_EFF_MENU_EX_, this, &TForm2::BBt_EFF_MENU_EX_Click);
-  onClick(Bt_VOIR_CALCUL_1_, this, &TForm2::Bt_VOIR_CALCUL_1_Click);
-  onClick(Bt_VOIR_CALCUL_2_, this, &TForm2::Bt_VOIR_CALCUL_2_Click);
-  onClick(Bt_VOIR_CALCUL_5_, this, &TForm2::Bt_VOIR_CALCUL_5_Click);
-  onClick(Bt_EFF_EXPLI_EX_1_, this, &TForm2::Bt_EFF_EXPLI_EX_1_Click);
-  onClick(Bt_EFF_EXPLI_EX_2_, this, &TForm2::Bt_EFF_EXPLI_EX_2_Click);
-  onClick(Bt_EFF_EX_5_, this, &TForm2::Bt_EFF_EX_5_Click);
+void DossierExamples::createConnections() {
+  onClick(BBt_VOIR_EX_1_, this, &DossierExamples::BBt_VOIR_EX_1_Click);
+  onClick(BBt_VOIR_EX_2_, this, &DossierExamples::BBt_VOIR_EX_2_Click);
+  onClick(BBt_VOIR_EX_5_, this, &DossierExamples::BBt_VOIR_EX_5_Click);
+  onClick(BBt_EFF_MENU_EX_, this, &DossierExamples::BBt_EFF_MENU_EX_Click);
+  onClick(Bt_VOIR_CALCUL_1_, this, &DossierExamples::Bt_VOIR_CALCUL_1_Click);
+  onClick(Bt_VOIR_CALCUL_2_, this, &DossierExamples::Bt_VOIR_CALCUL_2_Click);
+  onClick(Bt_VOIR_CALCUL_5_, this, &DossierExamples::Bt_VOIR_CALCUL_5_Click);
+  onClick(Bt_EFF_EXPLI_EX_1_, this, &DossierExamples::Bt_EFF_EXPLI_EX_1_Click);
+  onClick(Bt_EFF_EXPLI_EX_2_, this, &DossierExamples::Bt_EFF_EXPLI_EX_2_Click);
+  onClick(Bt_EFF_EX_5_, this, &DossierExamples::Bt_EFF_EX_5_Click);
 }
 
 // Unlike erase-all, the buttons, the caption, the bars, the costs and the discrepancy panel
 // are left as they are (the fields' change handlers still run as their texts are emptied).
-void TForm2::voir_exemplesClick() {
-  dossier_.clearStoredGroups();
-  Panel90->showAt(456, 227);
-  Panel216->hide();
-  emptyGroupRows();
-  emptyHeader();
-  emptyRates();
+void DossierExamples::voir_exemplesClick() {
+  grid_.prepareExamples();
+  header_.emptyFields();
+  grid_.emptyRates();
   Panel91->showAt(250, 0);
 }
 
-void TForm2::BBt_VOIR_EX_1_Click() {
+void DossierExamples::BBt_VOIR_EX_1_Click() {
   Panel45->showAt(0, 0);
   Panel91->hide();
 }
 
-void TForm2::BBt_VOIR_EX_2_Click() {
+void DossierExamples::BBt_VOIR_EX_2_Click() {
   Panel91->hide();
   Panel98->showAt(0, 0);
 }
 
-void TForm2::BBt_VOIR_EX_5_Click() {
+void DossierExamples::BBt_VOIR_EX_5_Click() {
   Panel91->hide();
   Panel6->showAt(0, 0);
 }
 
-void TForm2::BBt_EFF_MENU_EX_Click() {
+void DossierExamples::BBt_EFF_MENU_EX_Click() {
   Panel91->hide();
 }
 
-void TForm2::Bt_VOIR_CALCUL_1_Click() {
+void DossierExamples::Bt_VOIR_CALCUL_1_Click() {
   Panel45->hide();
   fillExample(workedExample(1));
 }
 
-void TForm2::Bt_VOIR_CALCUL_2_Click() {
+void DossierExamples::Bt_VOIR_CALCUL_2_Click() {
   Panel98->hide();
   fillExample(workedExample(2));
 }
 
-void TForm2::Bt_VOIR_CALCUL_5_Click() {
+void DossierExamples::Bt_VOIR_CALCUL_5_Click() {
   Panel91->hide();
   Panel6->hide();
   fillExample(workedExample(3));
 }
 
-void TForm2::Bt_EFF_EXPLI_EX_1_Click() {
+void DossierExamples::Bt_EFF_EXPLI_EX_1_Click() {
   Panel45->hide();
 }
-void TForm2::Bt_EFF_EXPLI_EX_2_Click() {
+void DossierExamples::Bt_EFF_EXPLI_EX_2_Click() {
   Panel98->hide();
 }
-void TForm2::Bt_EFF_EX_5_Click() {
+void DossierExamples::Bt_EFF_EX_5_Click() {
   Panel6->hide();
 }
 
-void TForm2::fillExample(const WorkedExample& example) {
-  fillWorkedExample(example, dossier_, *view_);
+void DossierExamples::fillExample(const WorkedExample& example) {
+  fillWorkedExample(example, dossier_, view_);
 }
 
 }  // namespace kalmoris

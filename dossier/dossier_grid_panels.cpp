@@ -1,12 +1,11 @@
-// The panels over the grid and the results: the grid prompt, the grid instructions (P90),
-// the cover after an edit (P123), the nominal rate not computable (P216), the warning on
-// failed fields (P92), the provisional mask, and the discrepancy panel (P161).
-#include "dossier/dossier_screen.h"
+// The panels over the grid and the results: the grid instructions (P90), the cover after an
+// edit (P123), the nominal rate not computable (P216) and the discrepancy panel (P161).
+#include "dossier/dossier_grid.h"
 
+#include "dossier/panel_texts.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
 #include "ui/panel.h"
-#include "dossier/panel_texts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -23,17 +22,8 @@ Panel* framedPanel(QWidget* parent, const char* name, QRect place, const QColor&
 
 }  // namespace
 
-void TForm2::createGridPanels() {
-  QWidget* const parent = OUVRE_DOSSIER;
-  Panel42 = framedPanel(parent, "Panel42", QRect(4, 223, 424, 44), colors::Yellow);
-  panel_texts::paragraphs(Panel42, "Texte_Panel42",
-                          {"VEUILLEZ COMPLETER LA GRILLE CI-DESSOUS",
-                           "Avec au moins une valeur dans chaque zone des colonnes 2 et 3",
-                           " Colonne 2: ce qui représente le CAPITAL doit être saisi en VALEUR "
-                           "NEGATIVE"},
-                          QRect(8, 2, 410, 40))
-      ->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-
+void DossierGrid::createPanels() {
+  QWidget* const parent = qobject_cast<QWidget*>(this->parent());
   Panel90 = framedPanel(parent, "Panel90", QRect(456, 227, 280, 250), colors::Aqua);
   panel_texts::code(Panel90, "P90");
   panel_texts::heading(Panel90, "Titre_Panel90", QStringLiteral("TRAVAIL SUR GRILLE :"), 4);
@@ -75,23 +65,11 @@ void TForm2::createGridPanels() {
       QRect(10, 18, 242, 60));
   notComputable->setFont(controls::boldFont(9));
   colors::setTextColor(notComputable, colors::Red);
-
-  Panel92 = framedPanel(parent, "Panel92", QRect(2, 216, 730, 64), colors::White);
-  panel_texts::code(Panel92, "P92");
-  QLabel* warning = panel_texts::heading(
-      Panel92, "Titre_Panel92", QStringLiteral("IMPERATIF: compléter les zones rouges..."), 10);
-  warning->setFont(controls::boldFont(12));
-  colors::setTextColor(warning, colors::Red);
-  panel_texts::heading(Panel92, "Texte_Panel92",
-                       QStringLiteral("Sinon il y aurait des risques de blocage du logiciel"), 34)
-      ->setFont(QFont(QStringLiteral("Arial"), 9));
-
-  Panel27 = controls::panel(parent, "Panel27", QStringLiteral("MASQUE PROVISOIRE"),
-                            QRect(0, 600, 740, 40), colors::Silver);
 }
 
-void TForm2::createDiscrepancyPanel() {
-  Panel161 = framedPanel(OUVRE_DOSSIER, "Panel161", QRect(432, 221, 306, 278), colors::Yellow);
+void DossierGrid::createDiscrepancyPanel() {
+  Panel161 = framedPanel(qobject_cast<QWidget*>(parent()), "Panel161", QRect(432, 221, 306, 278),
+                         colors::Yellow);
   panel_texts::code(Panel161, "P161");
   QLabel* title =
       panel_texts::heading(Panel161, "Titre_Panel161", QStringLiteral("DISCORDANCE:"), 4);

@@ -1,0 +1,241 @@
+// The lower part of the dossier screen: the grid of repayment groups, the two costs under it,
+// the rate boxes with the calculate button at its right, and what they do.
+#include "dossier/dossier_grid.h"
+
+#include "dossier/core/dossier_captions.h"
+#include "dossier/core/grid_calculation.h"
+#include "dossier/live_cell_delegate.h"
+#include "ui/colors.h"
+#include "ui/controls.h"
+#include "ui/handler.h"
+#include "ui/panel.h"
+#include "ui/string_grid.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+
+namespace kalmoris {
+
+namespace {
+
+constexpr int kColumnWidths[kGridColumnCount] = {52, 78, 70, 58, 64, 82};
+
+Panel* resultPanel(QWidget* parent, const char* name, QRect place, const QColor& color) {
+  Panel* panel = controls::panel(parent, name, QString(), place, color);
+  panel->setCaptionFont(controls::boldFont(9));
+  panel->setCaptionAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  return panel;
+}
+
+// One framed box of three rates: the period rate, then the two annual rates.
+QGroupBox* rateBox(QWidget* parent, const char* name, const char* title, int top,
+                   std::array<const char*, 3> panelNames, std::array<Panel**, 3> panels) {
+  QGroupBox* box =
+      controls::groupBox(parent, name, QString::fromUtf8(title), QRect(440, top, 292, 108));
+  box->setFont(controls::boldFont(9));
+  const QFont labels(QStringLiteral("Arial"), 8);
+  const QByteArray prefix = QByteArray(name) + "_";
+  controls::label(box, (prefix + "periode").constData(), QStringLiteral("TAUX DE PERIODE"),
+                  QRect(10, 24, 120, 16))
+      ->setFont(labels);
+  controls::label(box, (prefix + "annuel").constData(), QStringLiteral("ANNUEL"),
+                  QRect(10, 48, 120, 14))
+      ->setFont(labels);
+  controls::label(box, (prefix + "proportionnel").constData(), QStringLiteral(" PROPORTIONNEL"),
+                  QRect(10, 60, 120, 14))
+      ->setFont(labels);
+  controls::label(box, (prefix + "actuariel").constData(), QStringLiteral("ACTUARIEL"),
+                  QRect(10, 82, 120, 16))
+      ->setFont(labels);
+  const int tops[] = {22, 50, 78};
+  for (int k = 0; k < 3; ++k)
+    *panels[k] = resultPanel(box, panelNames[k], QRect(138, tops[k], 144, 22), colors::Lime);
+  return box;
+}
+
+}  // namespace
+
+DossierGrid::DossierGrid(QWidget* parent, LoanDossier& dossier, DossierView& view)
+    : QObject(parent), dossier_(dossier), view_(view) {
+  createGrid();
+  createResults();
+  createPanels();
+  createDiscrepancyPanel();
+  createConnections();
+  for (int col = 0; col < kGridColumnCount; ++col)
+    StringGrid1->setCell(col, 0, captions::kGridHeaders[col]);
+  showGridHelp();
+}
+
+void DossierGrid::createGrid() {
+  QWidget* const parent = qobject_cast<QWidget*>(this->parent());
+  StringGrid1 =
+      new StringGrid(parent, "StringGrid1", QRect(4, 283, 424, 192), kGridColumnCount, 3, 0, true);
+  StringGrid1->setItemDelegate(new LiveCellDelegate(StringGrid1));
+  StringGrid1->setDefaultRowHeight(20);
+  for (int col = 0; col < kGridColumnCount; ++col)
+    StringGrid1->horizontalHeader()->resizeSection(col, kColumnWidths[col]);
+  StringGrid1->setFont(QFont(QStringLiteral("Arial"), 8));
+  controls::label(parent, "Label_deplacements",
+                  QStringLiteral("Déplacements par souris ou touches de direction."),
+                  QRect(8, 268, 420, 14))
+      ->setFont(QFont(QStringLiteral("Arial"), 7));
+
+  const QFont costFont = controls::boldFont(8);
+  controls::label(parent, "Label_cout_assurance", QStringLiteral("COUT ASSURANCE"),
+                  QRect(6, 484, 104, 20))
+      ->setFont(costFont);
+  Panel125 = resultPanel(parent, "Panel125", QRect(112, 482, 100, 22), colors::White);
+  controls::label(parent, "Label_cout_pret", QStringLiteral("COUT DU PRET"),
+                  QRect(222, 484, 90, 20))
+      ->setFont(costFont);
+  Panel127 = resultPanel(parent, "Panel127", QRect(312, 482, 116, 22), colors::White);
+}
+
+void DossierGrid::createResults() {
+  QWidget* const parent = qobject_cast<QWidget*>(this->parent());
+  GroupBox1 = rateBox(parent, "GroupBox1", "TAUX NOMINAL ou MOYEN", 250,
+                      {"Panel1", "Panel83", "Panel37"}, {&Panel1, &Panel83, &Panel37});
+  GroupBox2 = rateBox(parent, "GroupBox2", "TAUX EFFECTIF GLOBAL", 364,
+                      {"Panel39", "Panel82", "Panel84"}, {&Panel39, &Panel82, &Panel84});
+  BBt_CALCUL =
+      controls::button(parent, "BBt_CALCUL", QStringLiteral("CALCULER"), QRect(440, 504, 292, 30));
+  BBt_CALCUL->setFont(controls::boldFont(10));
+  BBt_CALCUL->setEnabled(false);
+}
+
+void DossierGrid::createConnections() {
+  onClick(BBt_CALCUL, this, &DossierGrid::BBt_CALCULClick);
+  onClick(Bt_ICI_, this, &DossierGrid::BBt_CALCULClick);
+  onClick(Pan_EFF_DISCOR_, this, &DossierGrid::BBt_CALCULClick);
+  connect(StringGrid1, &StringGrid::cellClicked, this,
+          [this] { runHandler(StringGrid1->window(), [this] { StringGrid1Click(); }); });
+}
+
+QString DossierGrid::cellText(int col, int row) const {
+  return StringGrid1->cell(col, row);
+}
+
+void DossierGrid::writeCell(int col, int row, const QString& text) {
+  StringGrid1->setCell(col, row, text);
+}
+
+void DossierGrid::setRowCount(int rows) {
+  StringGrid1->setRowCount(rows);
+}
+
+void DossierGrid::emptyGroupRows() {
+  for (int row = 1; row <= dossier_.blockCount; ++row)
+    for (int col = 0; col < kGridColumnCount; ++col) StringGrid1->setCell(col, row, QString());
+}
+
+void DossierGrid::hideDiscrepancy() {
+  Panel161->hide();
+}
+
+void DossierGrid::hideGridNotice() {
+  Panel123->hide();
+}
+
+void DossierGrid::hideGridHelp() {
+  Panel90->hide();
+}
+
+void DossierGrid::showGridHelp() {
+  Panel90->showAt(456, 227);
+}
+
+void DossierGrid::showNotComputable() {
+  Panel216->showAt(468, 274);
+}
+
+void DossierGrid::hideNotComputable() {
+  Panel216->hide();
+}
+
+bool DossierGrid::notComputableShown() const {
+  return !Panel216->isHidden();
+}
+
+Panel* DossierGrid::ratePanel(RatePanel which) const {
+  const std::array<Panel*, kRatePanelCount> panels = {Panel1,  Panel83, Panel37,
+                                                      Panel39, Panel82, Panel84};
+  return panels[static_cast<std::size_t>(which)];
+}
+
+QString DossierGrid::rateText(RatePanel panel) const {
+  return ratePanel(panel)->text();
+}
+
+void DossierGrid::writeRate(RatePanel panel, const QString& text) {
+  ratePanel(panel)->setText(text);
+}
+
+void DossierGrid::emptyRates() {
+  for (Panel* rate : {Panel1, Panel83, Panel37, Panel39, Panel82, Panel84}) rate->clear();
+}
+
+QString DossierGrid::insuranceCostText() const {
+  return Panel125->text();
+}
+
+QString DossierGrid::loanCostText() const {
+  return Panel127->text();
+}
+
+void DossierGrid::writeCosts(const QString& insuranceCost, const QString& loanCost) {
+  Panel125->setText(insuranceCost);
+  Panel127->setText(loanCost);
+}
+
+void DossierGrid::showDiscrepancy(const Discrepancy& discrepancy) {
+  Label134->setText(discrepancy.announcedCaption);
+  Panel163->setText(discrepancy.announcedValue);
+  Label136->setText(discrepancy.gridCaption);
+  Panel164->setText(discrepancy.gridValue);
+  Panel161->showAt(432, 221);
+}
+
+void DossierGrid::setCalculationEnabled(bool enabled) {
+  BBt_CALCUL->setEnabled(enabled);
+  Bt_ICI_->setEnabled(enabled);
+  Pan_EFF_DISCOR_->setEnabled(enabled);
+}
+
+void DossierGrid::waitForValidation() {
+  setCalculationEnabled(false);
+  showGridHelp();
+}
+
+void DossierGrid::erase() {
+  Panel161->hide();
+  setCalculationEnabled(false);
+  dossier_.clearStoredGroups();
+  Panel216->hide();
+  showGridHelp();
+  emptyGroupRows();
+  emptyRates();
+  for (Panel* result : {Panel125, Panel127, Panel163, Panel164}) result->clear();
+}
+
+void DossierGrid::prepareExamples() {
+  dossier_.clearStoredGroups();
+  showGridHelp();
+  Panel216->hide();
+  emptyGroupRows();
+}
+
+void DossierGrid::BBt_CALCULClick() {
+  calculateDossier(dossier_, view_);
+}
+
+// Any click or move in the grid covers the results, which no longer hold once it is edited.
+void DossierGrid::StringGrid1Click() {
+  Panel90->hide();
+  Panel123->showAt(456, 250);
+}
+
+}  // namespace kalmoris

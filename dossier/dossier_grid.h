@@ -1,0 +1,96 @@
+#pragma once
+
+#include "dossier/core/dossier_view.h"
+#include "dossier/core/loan_dossier.h"
+
+#include <QObject>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace kalmoris {
+
+class Panel;
+class StringGrid;
+
+// The lower part of the dossier screen: the grid of repayment groups and its calculation, the
+// two rate boxes with "CALCULER", the two costs, and the panels over them: the instructions
+// with "ICI" (P90), the cover after an edit (P123), the nominal rate not computable (P216)
+// and the discrepancies with "RE-CALCUL !" (P161).
+class DossierGrid : public QObject {
+  Q_OBJECT
+
+ public:
+  DossierGrid(QWidget* parent, LoanDossier& dossier, DossierView& view);
+
+  QString cellText(int col, int row) const;
+  void writeCell(int col, int row, const QString& text);
+  void setRowCount(int rows);
+  // Every cell of rows 1 to the block count in force emptied; the row count stays.
+  void emptyGroupRows();
+
+  void hideDiscrepancy();
+  void hideGridNotice();
+  void hideGridHelp();
+  void showNotComputable();
+  void hideNotComputable();
+  bool notComputableShown() const;
+  QString rateText(RatePanel panel) const;
+  void writeRate(RatePanel panel, const QString& text);
+  void emptyRates();
+  QString insuranceCostText() const;
+  QString loanCostText() const;
+  void writeCosts(const QString& insuranceCost, const QString& loanCost);
+  void showDiscrepancy(const Discrepancy& discrepancy);
+
+  // CALCULER, ICI and RE-CALCUL !, enabled by a validation.
+  void setCalculationEnabled(bool enabled);
+  // The header was edited: no calculation until the next validation, and the instructions.
+  void waitForValidation();
+  // Erase-all's part in the grid and the results.
+  void erase();
+  // What "Voir EXEMPLES" empties: the instructions shown, P216 hidden, the rows and the rates.
+  void prepareExamples();
+
+  void BBt_CALCULClick();
+  void StringGrid1Click();
+
+ private:
+  void createGrid();
+  void createResults();
+  void createPanels();
+  void createDiscrepancyPanel();
+  void createConnections();
+  void showGridHelp();
+  Panel* ratePanel(RatePanel which) const;
+
+  LoanDossier& dossier_;
+  DossierView& view_;
+
+  StringGrid* StringGrid1;
+  Panel* Panel125;       // insurance cost
+  Panel* Panel127;       // loan cost
+  QGroupBox* GroupBox1;  // nominal rate
+  QGroupBox* GroupBox2;  // TEG
+  Panel* Panel1;
+  Panel* Panel83;
+  Panel* Panel37;
+  Panel* Panel39;
+  Panel* Panel82;
+  Panel* Panel84;
+  QPushButton* BBt_CALCUL;
+  Panel* Panel90;  // grid instructions, with ICI
+  QPushButton* Bt_ICI_;
+  Panel* Panel123;  // cover after an edit of the grid
+  Panel* Panel216;  // nominal rate not computable
+  Panel* Panel161;  // discrepancy panel over the results
+  QLabel* Label134;
+  Panel* Panel163;
+  QLabel* Label136;
+  Panel* Panel164;
+  QPushButton* Pan_EFF_DISCOR_;
+};
+
+}  // namespace kalmoris
