@@ -1,5 +1,6 @@
 #include "amortization/amortization_screen.h"
 
+#include "amortization/print_panel.h"
 #include "amortization/schedule_grid.h"
 #include "ui/choice_box.h"
 #include "ui/colors.h"
@@ -48,8 +49,7 @@ void TForm7::FormCreate() {
     typedCells_->setHeader(col, headers[col]);
     otherCells_->setHeader(col, headers[col]);
   }
-  fillPrinterList();
-  measurePrinter();
+  printPanel_->refreshPrinters();
 }
 
 void TForm7::createControls() {
@@ -57,8 +57,10 @@ void TForm7::createControls() {
   createEntries();
   createResults();
   createGrids();
-  createPrintPanel();
-  createPrintHelp();
+  printPanel_ = new SchedulePrintPanel(this, inputs_, [this] {
+    return ReportTexts{ch_le_taux->text(), ch_ech_an->text(), ch_tot_ech->text(), taux_per->text(),
+                       taux_equi->text()};
+  });
 }
 
 void TForm7::createChoiceBoxes() {
@@ -171,7 +173,10 @@ void TForm7::createConnections() {
   onChange(ch_annee, this, &TForm7::ch_anneeChange);
   linkEnterChain(this, {ch_capital, ch_le_taux, ch_ech_an, ch_tot_ech, ch_mois, ch_annee},
                  [this] { ch_anneeKeyPress(); });
-  createPrintConnections();
+}
+
+void TForm7::IMPRIMERClick() {
+  printPanel_->open(inputs_.total);
 }
 
 void TForm7::RETOUR_MENUClick() {

@@ -2,7 +2,6 @@
 
 #include "amortization/core/schedule.h"
 #include "core/currency.h"
-#include "core/placed_page.h"
 #include "ui/entry_reader.h"
 #include "ui/screen.h"
 
@@ -10,7 +9,6 @@
 #include <memory>
 #include <optional>
 
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -22,6 +20,7 @@ class ChoiceBox;
 class LoanChoices;
 class Panel;
 class ScheduleCells;
+class SchedulePrintPanel;
 class StringGrid;
 
 // "-7- TABLEAU D'AMORTISSEMENT": a dated constant-instalment schedule shown in two grids, one
@@ -59,23 +58,13 @@ class TForm7 : public Screen {
   // the year, on to AFFICHER.
   void ch_anneeKeyPress();
 
-  void PrinterComboChange();
-  void imp_frClick();
-  void imp_euClick();
-  void Button5Click();
-  void BitBtn1Click();
-  void Button1Click();
-
  private:
   void createControls();
   void createChoiceBoxes();
   void createEntries();
   void createResults();
   void createGrids();
-  void createPrintPanel();
-  void createPrintHelp();
   void createConnections();
-  void createPrintConnections();
 
   // The change rule: a loan entry empties the results, a date entry only the grids.
   void loanEntryChanged();
@@ -90,13 +79,8 @@ class TForm7 : public Screen {
   void showRatesAndInstalments();
   void showSchedule();
 
-  void fillPrinterList();
-  void measurePrinter();
-  void printReport(MoneyUnit currency);
-
   std::unique_ptr<LoanChoices> choices_;
   ScheduleInputs inputs_;
-  PageGeometry geometry_;
   EntryReader reader_;
 
   ChoiceBox* GroupBox1;
@@ -136,28 +120,7 @@ class TForm7 : public Screen {
   StringGrid* StringGrid1;
   StringGrid* StringGrid2;
 
-  Panel* panel6;  // the print panel
-  QLabel* Label13;
-  QLabel* Label14;
-  QLabel* Label18;
-  QComboBox* PrinterCombo;
-  QLabel* Label19;
-  QLineEdit* ch_ech_dep;
-  QLineEdit* ch_Ech_but;
-  QLabel* Label20;
-  QPushButton* imp_fr;
-  QPushButton* BitBtn1;
-  QPushButton* imp_eu;
-  QPushButton* Button5;
-
-  Panel* Panel7;  // the print help
-  QLabel* Label21;
-  QLabel* Label22;
-  QLabel* Label23;
-  QLabel* Label24;
-  QLabel* Label26;
-  QLabel* Label25;
-  QPushButton* Button1;
+  SchedulePrintPanel* printPanel_;  // owned by the screen
 };
 
 extern TForm7* Form7;

@@ -1,6 +1,7 @@
 // The choices, the change rule, the Enter chain and EFFACER of the amortization screen.
 #include "amortization/amortization_screen.h"
 
+#include "amortization/print_panel.h"
 #include "amortization/schedule_grid.h"
 #include "ui/change_rule.h"
 #include "ui/loan_choices.h"
@@ -60,8 +61,7 @@ void TForm7::clearGrids() {
 }
 
 void TForm7::hidePrintPanel() {
-  panel6->hide();
-  Panel7->hide();
+  printPanel_->hide();
 }
 
 void TForm7::clearResults() {
@@ -110,7 +110,7 @@ void TForm7::EFFACERClick() {
   emptyFields({ch_capital, ch_le_taux, ch_ech_an, ch_tot_ech, ch_mois, ch_annee});
   clearResults();
   clearGrids();
-  Panel7->hide();
+  printPanel_->hideHelp();
   choices_->enableAllButtons();
 }
 

@@ -1,14 +1,12 @@
-// The print panel of the amortization screen: the printer list, the range of instalments,
-// the francs and euros reports, and the print help beside it.
-#include "amortization/amortization_screen.h"
+#include "amortization/print_panel.h"
 
-#include "amortization/core/schedule_report.h"
+#include "core/numbers.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
 #include "ui/handler.h"
+#include "ui/panel.h"
 #include "ui/platform.h"
 #include "ui/report_printing.h"
-#include "core/numbers.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -28,8 +26,16 @@ QFont underlined(QFont font) {
 }
 }  // namespace
 
-void TForm7::createPrintPanel() {
-  panel6 = controls::panel(this, "panel6", QString(), QRect(kPrintPanelPlace, kPrintPanelSize),
+SchedulePrintPanel::SchedulePrintPanel(QWidget* screen, const ScheduleInputs& inputs,
+                                       std::function<ReportTexts()> shownTexts)
+    : QObject(screen), inputs_(inputs), shownTexts_(std::move(shownTexts)) {
+  createPanel(screen);
+  createHelp(screen);
+  createConnections();
+}
+
+void SchedulePrintPanel::createPanel(QWidget* screen) {
+  panel6 = controls::panel(screen, "panel6", QString(), QRect(kPrintPanelPlace, kPrintPanelSize),
                            colors::Lime);
   panel6->setFrameStyle(QFrame::Box | QFrame::Plain);
   Label13 = controls::label(panel6, "Label13", QStringLiteral("SELON VOTRE CHOIX,"),
@@ -64,9 +70,10 @@ void TForm7::createPrintPanel() {
   panel6->hide();
 }
 
-void TForm7::createPrintHelp() {
+void SchedulePrintPanel::createHelp(QWidget* screen) {
   const QPoint place = kPrintPanelPlace + QPoint(kPrintPanelSize.width() + 6, 0);
-  Panel7 = controls::panel(this, "Panel7", QString(), QRect(place, QSize(250, 300)), colors::Lime);
+  Panel7 =
+      controls::panel(screen, "Panel7", QString(), QRect(place, QSize(250, 300)), colors::Lime);
   Label21 =
       controls::label(Panel7, "Label21", QStringLiteral("AIDE IMPRESSION:"), QRect(10, 8, 200, 18));
   Label21->setFont(underlined(Label21->font()));
@@ -93,72 +100,84 @@ void TForm7::createPrintHelp() {
   Panel7->hide();
 }
 
-void TForm7::createPrintConnections() {
-  QObject::connect(PrinterCombo, &QComboBox::currentIndexChanged, this,
-                   [this] { runHandler(this, [this] { PrinterComboChange(); }); });
-  onClick(imp_fr, this, &TForm7::imp_frClick);
-  onClick(imp_eu, this, &TForm7::imp_euClick);
-  onClick(Button5, this, &TForm7::Button5Click);
-  onClick(BitBtn1, this, &TForm7::BitBtn1Click);
-  onClick(Button1, this, &TForm7::Button1Click);
+void SchedulePrintPanel::createConnections() {
+  connect(PrinterCombo, &QComboBox::currentIndexChanged, this,
+          [this] { runHandler(PrinterCombo->window(), [this] { PrinterComboChange(); }); });
+  onClick(imp_fr, this, &SchedulePrintPanel::imp_frClick);
+  onClick(imp_eu, this, &SchedulePrintPanel::imp_euClick);
+  onClick(Button5, this, &SchedulePrintPanel::Button5Click);
+  onClick(BitBtn1, this, &SchedulePrintPanel::BitBtn1Click);
+  onClick(Button1, this, &SchedulePrintPanel::Button1Click);
 }
 
 // The list shows the printers with the application's current one selected, whichever screen
 // chose it last; filling it is not a choice.
-void TForm7::fillPrinterList() {
+void SchedulePrintPanel::fillPrinterList() {
   const QSignalBlocker quiet(PrinterCombo);
   PrinterCombo->clear();
   PrinterCombo->addItems(platform().printerNames());
   PrinterCombo->setCurrentIndex(PrinterCombo->findText(platform().currentPrinterName()));
 }
 
-void TForm7::measurePrinter() {
+void SchedulePrintPanel::measurePrinter() {
   geometry_ = MeasurePrinter(platform().printableArea());
 }
 
-// Another screen may have changed the printer since: the list and the page follow it.
-void TForm7::IMPRIMERClick() {
+void SchedulePrintPanel::refreshPrinters() {
   fillPrinterList();
   measurePrinter();
-  panel6->showAt(kPrintPanelPlace.x(), kPrintPanelPlace.y());
-  ch_ech_dep->setText(QStringLiteral("1"));
-  ch_Ech_but->setText(QString::number(inputs_.total));
 }
 
-void TForm7::PrinterComboChange() {
+// Another screen may have changed the printer since: the list and the page follow it.
+void SchedulePrintPanel::open(std::int32_t total) {
+  refreshPrinters();
+  panel6->showAt(kPrintPanelPlace.x(), kPrintPanelPlace.y());
+  ch_ech_dep->setText(QStringLiteral("1"));
+  ch_Ech_but->setText(QString::number(total));
+}
+
+void SchedulePrintPanel::hide() {
+  panel6->hide();
+  Panel7->hide();
+}
+
+void SchedulePrintPanel::hideHelp() {
+  Panel7->hide();
+}
+
+void SchedulePrintPanel::PrinterComboChange() {
   if (PrinterCombo->currentIndex() < 0) return;
   platform().selectPrinter(PrinterCombo->currentText());
   measurePrinter();
 }
 
-void TForm7::imp_frClick() {
+void SchedulePrintPanel::imp_frClick() {
   printReport(MoneyUnit::Francs);
 }
 
-void TForm7::imp_euClick() {
+void SchedulePrintPanel::imp_euClick() {
   printReport(MoneyUnit::Euros);
 }
 
 // A range text the integer conversion refuses stops here: the panel stays open, nothing prints.
-void TForm7::printReport(MoneyUnit currency) {
+void SchedulePrintPanel::printReport(MoneyUnit currency) {
   const ReportRange range{StrToInt(ch_ech_dep->text()), StrToInt(ch_Ech_but->text())};
   panel6->hide();
-  const ReportTexts texts{ch_le_taux->text(), ch_ech_an->text(), ch_tot_ech->text(),
-                          taux_per->text(), taux_equi->text()};
-  printPlacedReport(this, geometry_, [&](PlacedPage& page) {
+  const ReportTexts texts = shownTexts_();
+  printPlacedReport(panel6->window(), geometry_, [&](PlacedPage& page) {
     DrawScheduleReport(page, inputs_, texts, currency, range);
   });
 }
 
-void TForm7::Button5Click() {
-  hidePrintPanel();
+void SchedulePrintPanel::Button5Click() {
+  hide();
 }
 
-void TForm7::BitBtn1Click() {
+void SchedulePrintPanel::BitBtn1Click() {
   Panel7->showAt(Panel7->x(), Panel7->y());
 }
 
-void TForm7::Button1Click() {
+void SchedulePrintPanel::Button1Click() {
   Panel7->hide();
 }
 
