@@ -3,15 +3,15 @@
 #include "amortization/amortization_screen.h"
 #include "app/menu_help.h"
 #include "app/picture.h"
+#include "calculators/capital_screen.h"
+#include "calculators/deposits_screen.h"
+#include "calculators/instalment_screen.h"
+#include "calculators/nominal_rate_screen.h"
+#include "dossier/dossier_screen.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
 #include "ui/handler.h"
 #include "ui/help_panel.h"
-#include "calculators/nominal_rate_screen.h"
-#include "calculators/instalment_screen.h"
-#include "calculators/capital_screen.h"
-#include "calculators/deposits_screen.h"
-#include "dossier/dossier_screen.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -2,12 +2,12 @@
 
 #include "amortization/amortization_screen.h"
 #include "app/main_menu.h"
-#include "ui/handler.h"
-#include "calculators/nominal_rate_screen.h"
-#include "calculators/instalment_screen.h"
 #include "calculators/capital_screen.h"
 #include "calculators/deposits_screen.h"
+#include "calculators/instalment_screen.h"
+#include "calculators/nominal_rate_screen.h"
 #include "dossier/dossier_screen.h"
+#include "ui/handler.h"
 
 namespace kalmoris {
 

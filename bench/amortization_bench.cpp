@@ -3,9 +3,9 @@
 // and scrolling through a long table.
 #include "amortization/amortization_screen.h"
 #include "amortization/schedule_grid.h"
+#include "core/rates.h"
 #include "ui/qt_platform.h"
 #include "ui/string_grid.h"
-#include "core/rates.h"
 
 #include <QApplication>
 #include <QLineEdit>

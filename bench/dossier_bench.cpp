@@ -1,13 +1,13 @@
 // A full dossier of 360 groups validated and calculated, both solves running to their
 // iteration limits (every payment negative, every count its own): the core alone on a
 // headless screen, then the real screen offscreen, from the typed grid to the painted results.
-#include "ui/string_grid.h"
 #include "core/solver.h"
-#include "dossier/dossier_screen.h"
 #include "dossier/core/grid_calculation.h"
 #include "dossier/core/header_validation.h"
+#include "dossier/dossier_screen.h"
 #include "testing/headless_dossier_view.h"
 #include "testing/scripted_platform.h"
+#include "ui/string_grid.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/screen.h"
 #include "calculators/core/deposits.h"
+#include "ui/screen.h"
 
 class QLabel;
 class QLineEdit;

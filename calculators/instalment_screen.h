@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/screen.h"
 #include "calculators/core/instalment.h"
+#include "ui/screen.h"
 
 #include <memory>
 

@@ -1,9 +1,9 @@
 #include "dossier/notice_grid.h"
 
+#include "dossier/core/dossier_captions.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
 #include "ui/panel.h"
-#include "dossier/core/dossier_captions.h"
 
 namespace kalmoris {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/platform.h"
 #include "testing/recording_document.h"
+#include "ui/platform.h"
 
 #include <QObject>
 #include <QStringList>

@@ -4,12 +4,12 @@
 #include "amortization/amortization_screen.h"
 #include "app/main_menu.h"
 #include "app/screens.h"
-#include "ui/qt_platform.h"
-#include "calculators/nominal_rate_screen.h"
-#include "calculators/instalment_screen.h"
 #include "calculators/capital_screen.h"
 #include "calculators/deposits_screen.h"
+#include "calculators/instalment_screen.h"
+#include "calculators/nominal_rate_screen.h"
 #include "dossier/dossier_screen.h"
+#include "ui/qt_platform.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "ui/handler.h"
 
-#include "ui/platform.h"
 #include "core/errors.h"
+#include "ui/platform.h"
 
 #include <exception>
 #include <new>
