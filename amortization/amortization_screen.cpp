@@ -93,23 +93,26 @@ void TForm7::createEntries() {
   auto entry = [&](const char* name, int top) {
     return controls::edit(GroupBox3, name, QRect(kEntryLeft, top, 96, 22));
   };
-  caption("Label1", QStringLiteral("CAPITAL:"), 22);
   ch_capital = entry("ch_capital", 22);
-  Label2 = caption("Label2", QStringLiteral("TAUX ANNUEL"), 48);
+  caption("Label1", QStringLiteral("CAPITAL:"), 22)->setBuddy(ch_capital);
   ch_le_taux = entry("ch_le_taux", 48);
+  Label2 = caption("Label2", QStringLiteral("TAUX ANNUEL"), 48);
+  Label2->setBuddy(ch_le_taux);
   controls::label(GroupBox3, "Label3", QStringLiteral("%"), QRect(kEntryLeft + 100, 50, 20, 20));
-  caption("Label4", QStringLiteral("NOMBRE DE REMBOURSEMENTS PAR AN"), 74);
   ch_ech_an = entry("ch_ech_an", 74);
-  caption("Label5", QStringLiteral("NOMBRE TOTAL DE REMBOURSEMENTS"), 100);
+  caption("Label4", QStringLiteral("NOMBRE DE REMBOURSEMENTS PAR AN"), 74)->setBuddy(ch_ech_an);
   ch_tot_ech = entry("ch_tot_ech", 100);
+  caption("Label5", QStringLiteral("NOMBRE TOTAL DE REMBOURSEMENTS"), 100)->setBuddy(ch_tot_ech);
 
   GroupBox4 = controls::groupBox(this, "GroupBox4", QStringLiteral("DATE de la PREMIERE ECHEANCE"),
                                  QRect(8, 288, 392, 80));
   ch_mois = controls::edit(GroupBox4, "ch_mois", QRect(80, 22, 60, 22));
   ch_annee = controls::edit(GroupBox4, "ch_annee", QRect(80, 48, 60, 22));
-  controls::label(GroupBox4, "Label6", QStringLiteral("MOIS"), QRect(10, 24, 64, 20));
+  controls::label(GroupBox4, "Label6", QStringLiteral("MOIS"), QRect(10, 24, 64, 20))
+      ->setBuddy(ch_mois);
   controls::label(GroupBox4, "Label7", QStringLiteral("(En chiffres)"), QRect(150, 24, 150, 20));
-  controls::label(GroupBox4, "Label8", QStringLiteral("ANNEE"), QRect(10, 50, 64, 20));
+  controls::label(GroupBox4, "Label8", QStringLiteral("ANNEE"), QRect(10, 50, 64, 20))
+      ->setBuddy(ch_annee);
   controls::label(GroupBox4, "Label9", QStringLiteral("(4 chiffres)"), QRect(150, 50, 150, 20));
 
   AFFICHER = controls::button(this, "AFFICHER", QStringLiteral("AFFICHER"), QRect(8, 376, 124, 30));
@@ -127,19 +130,23 @@ void TForm7::createEntries() {
 }
 
 void TForm7::createResults() {
-  auto caption = [&](const char* name, const QString& text, int top) {
-    controls::label(this, name, text, QRect(8, top + 2, kResultLeft - 12, 20));
+  auto caption = [&](const char* name, const QString& text, int top, QWidget* result) {
+    controls::label(this, name, text, QRect(8, top + 2, kResultLeft - 12, 20))->setBuddy(result);
   };
-  caption("Label10", QStringLiteral("Taux de Période:"), 418);
   taux_per = resultPanel(this, "taux_per", QRect(kResultLeft, 418, 240, 24));
-  caption("Label11", QStringLiteral("Taux Annuel Equivalent:"), 448);
+  caption("Label10", QStringLiteral("Taux de Période:"), 418, taux_per);
   taux_equi = resultPanel(this, "taux_equi", QRect(kResultLeft, 448, 124, 24));
+  caption("Label11", QStringLiteral("Taux Annuel Equivalent:"), 448, taux_equi);
   Panel4 = resultPanel(this, "Panel4", QRect(kUnitLeft, 448, 112, 24));
-  caption("Label12", QStringLiteral("Montant d'une Echéance:"), 478);
+  controls::describe(Panel4, QStringLiteral("Type du taux équivalent"));
   echeance = resultPanel(this, "echeance", QRect(kResultLeft, 478, 124, 24));
+  caption("Label12", QStringLiteral("Montant d'une Echéance:"), 478, echeance);
   Panel2 = resultPanel(this, "Panel2", QRect(kUnitLeft, 478, 112, 24));
+  controls::describe(Panel2, QStringLiteral("Monnaie saisie"));
   Panel3 = resultPanel(this, "Panel3", QRect(kResultLeft, 506, 124, 24));
+  controls::describe(Panel3, QStringLiteral("Échéance dans l'autre monnaie"));
   Panel5 = resultPanel(this, "Panel5", QRect(kUnitLeft, 506, 112, 24));
+  controls::describe(Panel5, QStringLiteral("Autre monnaie"));
 }
 
 void TForm7::createGrids() {
@@ -151,6 +158,10 @@ void TForm7::createGrids() {
   otherCells_ = new ScheduleCells(ScheduleCells::Side::Other);
   StringGrid1 = makeScheduleGrid(AFFI1, "StringGrid1", grid, typedCells_);
   StringGrid2 = makeScheduleGrid(AFFI2, "StringGrid2", grid, otherCells_);
+  controls::describe(AFFI1, QStringLiteral("Tableau dans la monnaie saisie"));
+  controls::describe(AFFI2, QStringLiteral("Tableau dans l'autre monnaie"));
+  controls::describe(StringGrid1, QStringLiteral("Tableau d'amortissement dans la monnaie saisie"));
+  controls::describe(StringGrid2, QStringLiteral("Tableau d'amortissement dans l'autre monnaie"));
 }
 
 void TForm7::createConnections() {

@@ -38,6 +38,7 @@ void SchedulePrintPanel::createPanel(QWidget* screen) {
   panel6 = controls::panel(screen, "panel6", QString(), QRect(kPrintPanelPlace, kPrintPanelSize),
                            colors::Lime);
   panel6->setFrameStyle(QFrame::Box | QFrame::Plain);
+  controls::describe(panel6, QStringLiteral("Impression du tableau (P6)"));
   Label13 = controls::label(panel6, "Label13", QStringLiteral("SELON VOTRE CHOIX,"),
                             QRect(12, 8, 240, 20));
   Label13->setFont(underlined(controls::boldFont(10)));
@@ -46,15 +47,16 @@ void SchedulePrintPanel::createPanel(QWidget* screen) {
                             QRect(12, 40, 140, 20));
   PrinterCombo = new QComboBox(panel6);
   PrinterCombo->setObjectName(QStringLiteral("PrinterCombo"));
-  PrinterCombo->setAccessibleName(QStringLiteral("PrinterCombo"));
   PrinterCombo->setGeometry(156, 38, 272, 24);
   Label19 =
       controls::label(panel6, "Label19", QStringLiteral("IMPRESSION du tableau d'AMORTISSEMENT,"),
                       QRect(12, 76, 416, 20));
-  controls::label(panel6, "Label16", QStringLiteral("De l'échéance N°"), QRect(12, 106, 150, 20));
   ch_ech_dep = controls::edit(panel6, "ch_ech_dep", QRect(166, 104, 80, 22));
-  controls::label(panel6, "Label17", QStringLiteral("A l'échéance N°"), QRect(12, 134, 150, 20));
+  controls::label(panel6, "Label16", QStringLiteral("De l'échéance N°"), QRect(12, 106, 150, 20))
+      ->setBuddy(ch_ech_dep);
   ch_Ech_but = controls::edit(panel6, "ch_Ech_but", QRect(166, 132, 80, 22));
+  controls::label(panel6, "Label17", QStringLiteral("A l'échéance N°"), QRect(12, 134, 150, 20))
+      ->setBuddy(ch_Ech_but);
   Label20 =
       controls::label(panel6, "Label20",
                       QStringLiteral("(Modifier selon besoin les échéances de début et/ou fin.)"),
@@ -74,6 +76,7 @@ void SchedulePrintPanel::createHelp(QWidget* screen) {
   const QPoint place = kPrintPanelPlace + QPoint(kPrintPanelSize.width() + 6, 0);
   Panel7 =
       controls::panel(screen, "Panel7", QString(), QRect(place, QSize(250, 300)), colors::Lime);
+  controls::describe(Panel7, QStringLiteral("Aide à l'impression (P7)"));
   Label21 =
       controls::label(Panel7, "Label21", QStringLiteral("AIDE IMPRESSION:"), QRect(10, 8, 200, 18));
   Label21->setFont(underlined(Label21->font()));

@@ -54,6 +54,7 @@ void TForm1::FormCreate() {
 
 void TForm1::createControls() {
   Panel1 = controls::panel(this, "Panel1", QString(), QRect(120, 40, 577, 465), colors::Silver);
+  controls::describe(Panel1, QStringLiteral("MENU PRETS"));
   Image2 = controls::label(Panel1, "Image2", QString(), QRect(10, 10, 56, 56));
   Image2->setPixmap(kalmorisPicture(56));
   Panel2 = controls::panel(Panel1, "Panel2", QStringLiteral("LE CONTROLE DES CREDITS IMMOBILIERS"),
@@ -86,10 +87,15 @@ void TForm1::createControls() {
   cumul_vers = numberedButton("cumul_vers", " 6 CALCUL D'UN CUMUL DE VERSEMENTS", 6);
   tab_amort = numberedButton("tab_amort", " 7 TABLEAU D'AMORTISSEMENT", 7);
 
+  // A screen reader says which numbered button a "?" explains.
+  const QList<QPushButton*> numberedButtons = {avertiss1,    ouvre_dossier, calc_taux, calc_ech,
+                                               calc_capital, cumul_vers,    tab_amort};
   auto helpButton = [&](const char* name, int position) {
     QPushButton* button =
         controls::button(Panel1, name, QStringLiteral("?"), helpButtonPlace(position));
     button->setFont(numbered);
+    controls::describe(button,
+                       QStringLiteral("Aide :") + numberedButtons[position - 1]->text().mid(2));
     return button;
   };
   Button1 = helpButton("Button1", 1);

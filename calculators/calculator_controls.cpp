@@ -22,6 +22,7 @@ Panel* messagePanel(QWidget* parent, const char* name, QRect place) {
   Panel* panel = controls::panel(parent, name, QString(), place, colors::Light3D);
   panel->setBevel(false);
   panel->setCaptionFont(controls::boldFont(10));
+  controls::describe(panel, QStringLiteral("Message"));
   return panel;
 }
 
@@ -30,14 +31,18 @@ Panel* bracePanel(QWidget* parent, const char* name, QRect place) {
   panel->setBevel(false);
   panel->setAutoFillBackground(false);  // drawn on whatever box holds it
   panel->setCaptionFont(QFont(QStringLiteral("Arial"), 30));
+  controls::describe(panel, QStringLiteral("Accolade"));
   return panel;
 }
 
 QLabel* rowCaption(QWidget* parent, const char* name, const QString& caption, int captionLeft,
-                   QRect controlPlace) {
+                   QWidget* control) {
+  const QRect controlPlace = control->geometry();
   const QRect place(captionLeft, controlPlace.top() + 3, controlPlace.left() - captionLeft - 6,
                     controlPlace.height() - 4);
-  return controls::label(parent, name, caption, place);
+  QLabel* label = controls::label(parent, name, caption, place);
+  label->setBuddy(control);
+  return label;
 }
 
 QPushButton* calculateButton(QWidget* parent, const char* name, const QString& caption,

@@ -24,9 +24,10 @@ Panel* messagePanel(QWidget* parent, const char* name, QRect place);
 // A large "{" joining a result and its conversion.
 Panel* bracePanel(QWidget* parent, const char* name, QRect place);
 
-// A caption starting at `captionLeft` on the row of the control that follows it.
+// A caption starting at `captionLeft` on the row of the control at its right; a screen
+// reader names the control after it.
 QLabel* rowCaption(QWidget* parent, const char* name, const QString& caption, int captionLeft,
-                   QRect controlPlace);
+                   QWidget* control);
 
 // The calculate button, in a larger bold font.
 QPushButton* calculateButton(QWidget* parent, const char* name, const QString& caption,

@@ -77,21 +77,26 @@ void TForm5::createEntries() {
   const QRect perYear(kFieldLeft, 54, kCountWidth, 24);
   const QRect total(kFieldLeft, 84, kCountWidth, 24);
   const QRect rate(kFieldLeft, 114, kAmountWidth, 24);
-  Label2 =
-      rowCaption(GroupBox3, "Label2", QStringLiteral("MONTANT D'UNE ECHEANCE"), 12, instalment);
   ch_une_ech = controls::edit(GroupBox3, "ch_une_ech", instalment);
+  Label2 =
+      rowCaption(GroupBox3, "Label2", QStringLiteral("MONTANT D'UNE ECHEANCE"), 12, ch_une_ech);
   Panel2 = unitPanel(GroupBox3, "Panel2", QRect(kUnitLeft, 24, kUnitWidth, 24));
+  controls::describe(Panel2, QStringLiteral("Monnaie de l'échéance"));
   Panel3 =
       resultPanel(GroupBox3, "Panel3", QRect(kUnitLeft + kUnitWidth + 10, 24, kAmountWidth, 24));
+  controls::describe(Panel3, QStringLiteral("Échéance dans l'autre monnaie"));
   Panel4 = unitPanel(GroupBox3, "Panel4",
                      QRect(kUnitLeft + kUnitWidth + kAmountWidth + 14, 24, kUnitWidth, 24));
-  Label3 =
-      rowCaption(GroupBox3, "Label3", QStringLiteral("NOMBRE D'ECHEANCES PAR AN"), 12, perYear);
+  controls::describe(Panel4, QStringLiteral("Autre monnaie"));
   ch_ech_an = controls::edit(GroupBox3, "ch_ech_an", perYear);
-  Label4 = rowCaption(GroupBox3, "Label4", QStringLiteral("NOMBRE TOTAL D'ECHEANCES"), 12, total);
+  Label3 =
+      rowCaption(GroupBox3, "Label3", QStringLiteral("NOMBRE D'ECHEANCES PAR AN"), 12, ch_ech_an);
   ch_tot_ech = controls::edit(GroupBox3, "ch_tot_ech", total);
-  Label5 = rowCaption(GroupBox3, "Label5", QStringLiteral("TAUX ANNUEL INDETERMINE"), 12, rate);
+  Label4 =
+      rowCaption(GroupBox3, "Label4", QStringLiteral("NOMBRE TOTAL D'ECHEANCES"), 12, ch_tot_ech);
   ch_le_taux = controls::edit(GroupBox3, "ch_le_taux", rate);
+  Label5 =
+      rowCaption(GroupBox3, "Label5", QStringLiteral("TAUX ANNUEL INDETERMINE"), 12, ch_le_taux);
   Label6 =
       controls::label(GroupBox3, "Label6", QStringLiteral("%"), QRect(kUnitLeft + 2, 117, 20, 20));
 
@@ -110,15 +115,19 @@ void TForm5::createResults() {
   const QRect period(kFieldLeft, 24, 150, 24);
   const QRect capital(kFieldLeft, 56, kAmountWidth, 24);
   const QRect converted = capital.translated(0, 28);
-  Label7 = rowCaption(GroupBox4, "Label7", QStringLiteral("TAUX DE PERIODE"), 12, period);
   taux_per = resultPanel(GroupBox4, "taux_per", period);
+  Label7 = rowCaption(GroupBox4, "Label7", QStringLiteral("TAUX DE PERIODE"), 12, taux_per);
   Label8 = controls::label(GroupBox4, "Label8", QStringLiteral("CAPITAL RECONSTITUE"),
                            QRect(12, 71, 200, 20));
   Panel10 = bracePanel(GroupBox4, "Panel10", QRect(kFieldLeft - 24, 54, 22, 56));
   capital_1 = resultPanel(GroupBox4, "capital_1", capital);
+  controls::describe(capital_1, QStringLiteral("Capital reconstitué"));
   Panel8 = unitPanel(GroupBox4, "Panel8", QRect(kUnitLeft, 56, kUnitWidth, 24));
+  controls::describe(Panel8, QStringLiteral("Monnaie du capital"));
   Capital_2 = resultPanel(GroupBox4, "Capital_2", converted);
+  controls::describe(Capital_2, QStringLiteral("Capital dans l'autre monnaie"));
   Panel9 = unitPanel(GroupBox4, "Panel9", QRect(kUnitLeft, 84, kUnitWidth, 24));
+  controls::describe(Panel9, QStringLiteral("Autre monnaie"));
 }
 
 void TForm5::createConnections() {

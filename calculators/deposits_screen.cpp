@@ -43,10 +43,10 @@ void TForm6::createControls() {
 
   const QRect deposited(kFieldLeft, 262, 160, 26);
   const QRect accumulated = deposited.translated(0, 34);
-  Label5 = rowCaption(this, "Label5", QStringLiteral("Montant des sommes versées:"), 18, deposited);
   Panel2 = resultPanel(this, "Panel2", deposited);
-  Label7 = rowCaption(this, "Label7", QStringLiteral("Valeur Acquise:"), 18, accumulated);
+  Label5 = rowCaption(this, "Label5", QStringLiteral("Montant des sommes versées:"), 18, Panel2);
   Panel4 = resultPanel(this, "Panel4", accumulated);
+  Label7 = rowCaption(this, "Label7", QStringLiteral("Valeur Acquise:"), 18, Panel4);
   Panel4->setCaptionFont(controls::boldFont(10));
   info = messagePanel(this, "info", QRect(10, 334, 620, 28));
   info->setBevel(true);  // unlike the other calculators' message panels
@@ -81,19 +81,20 @@ void TForm6::createEntries() {
   const QRect perYear(kFieldLeft, 144, kCountWidth, 24);
   const QRect rate(kFieldLeft, 176, kAmountWidth, 24);
   const QRect count(kFieldLeft, 208, kCountWidth, 24);
-  le_vers = rowCaption(this, "le_vers", QStringLiteral("MONTANT D'UN VERSEMENT:"), 18, deposit);
   ch_le_vers = controls::edit(this, "ch_le_vers", deposit);
+  le_vers = rowCaption(this, "le_vers", QStringLiteral("MONTANT D'UN VERSEMENT:"), 18, ch_le_vers);
   Label6 = controls::label(this, "Label6", QStringLiteral("U.M."),
                            QRect(deposit.right() + 8, deposit.top() + 3, 40, 20));
-  Label1 = rowCaption(this, "Label1", QStringLiteral("NOMBRE DE VERSEMENTS PAR AN:"), 18, perYear);
   ch_vers_an = controls::edit(this, "ch_vers_an", perYear);
-  Label2 =
-      rowCaption(this, "Label2", QStringLiteral("A QUEL TAUX ANNUEL PROPORTIONNEL:"), 18, rate);
+  Label1 =
+      rowCaption(this, "Label1", QStringLiteral("NOMBRE DE VERSEMENTS PAR AN:"), 18, ch_vers_an);
   ch_le_taux = controls::edit(this, "ch_le_taux", rate);
+  Label2 = rowCaption(this, "Label2", QStringLiteral("A QUEL TAUX ANNUEL PROPORTIONNEL:"), 18,
+                      ch_le_taux);
   Label3 = controls::label(this, "Label3", QStringLiteral("%"),
                            QRect(rate.right() + 8, rate.top() + 3, 20, 20));
-  Label4 = rowCaption(this, "Label4", QStringLiteral("SUR COMBIEN DE VERSEMENTS:"), 18, count);
   ch_nb_vers = controls::edit(this, "ch_nb_vers", count);
+  Label4 = rowCaption(this, "Label4", QStringLiteral("SUR COMBIEN DE VERSEMENTS:"), 18, ch_nb_vers);
 }
 
 void TForm6::createConnections() {

@@ -77,22 +77,27 @@ void TForm4::createEntries() {
   const QRect rate(kFieldLeft, 54, kAmountWidth, 24);
   const QRect perYear(kFieldLeft, 84, kCountWidth, 24);
   const QRect total(kFieldLeft, 114, kCountWidth, 24);
-  Label1 = rowCaption(GroupBox2, "Label1", QStringLiteral("MONTANT DU CAPITAL:"), 12, capital);
   ch_capital = controls::edit(GroupBox2, "ch_capital", capital);
+  Label1 = rowCaption(GroupBox2, "Label1", QStringLiteral("MONTANT DU CAPITAL:"), 12, ch_capital);
   Panel4 = unitPanel(GroupBox2, "Panel4", QRect(kUnitLeft, 24, kUnitWidth, 24));
+  controls::describe(Panel4, QStringLiteral("Monnaie du capital"));
   Panel2 =
       resultPanel(GroupBox2, "Panel2", QRect(kUnitLeft + kUnitWidth + 10, 24, kAmountWidth, 24));
+  controls::describe(Panel2, QStringLiteral("Capital dans l'autre monnaie"));
   Panel5 = unitPanel(GroupBox2, "Panel5",
                      QRect(kUnitLeft + kUnitWidth + kAmountWidth + 14, 24, kUnitWidth, 24));
-  Label2 =
-      rowCaption(GroupBox2, "Label2", QStringLiteral("TAUX ANNUEL ( type non défini)"), 12, rate);
+  controls::describe(Panel5, QStringLiteral("Autre monnaie"));
   ch_le_taux = controls::edit(GroupBox2, "ch_le_taux", rate);
+  Label2 = rowCaption(GroupBox2, "Label2", QStringLiteral("TAUX ANNUEL ( type non défini)"), 12,
+                      ch_le_taux);
   Label3 =
       controls::label(GroupBox2, "Label3", QStringLiteral("%"), QRect(kUnitLeft + 2, 57, 20, 20));
-  Label4 = rowCaption(GroupBox2, "Label4", QStringLiteral("NOMBRE ECHEANCES PAR AN:"), 12, perYear);
   ch_ech_an = controls::edit(GroupBox2, "ch_ech_an", perYear);
-  Label5 = rowCaption(GroupBox2, "Label5", QStringLiteral("NOMBRE TOTAL D'ECHEANCES:"), 12, total);
+  Label4 =
+      rowCaption(GroupBox2, "Label4", QStringLiteral("NOMBRE ECHEANCES PAR AN:"), 12, ch_ech_an);
   ch_tot_ech = controls::edit(GroupBox2, "ch_tot_ech", total);
+  Label5 =
+      rowCaption(GroupBox2, "Label5", QStringLiteral("NOMBRE TOTAL D'ECHEANCES:"), 12, ch_tot_ech);
 }
 
 void TForm4::createResults() {
@@ -103,17 +108,22 @@ void TForm4::createResults() {
   const QRect instalment(kFieldLeft, 54, kAmountWidth, 24);
   const QRect converted = instalment.translated(0, 28);
   const QRect equivalent(kFieldLeft, 114, 150, 24);
-  Label6 = rowCaption(GroupBox3, "Label6", QStringLiteral("TAUX DE PERIODE:"), 12, period);
   taux_per = resultPanel(GroupBox3, "taux_per", period);
+  Label6 = rowCaption(GroupBox3, "Label6", QStringLiteral("TAUX DE PERIODE:"), 12, taux_per);
   Label8 = controls::label(GroupBox3, "Label8", QStringLiteral("MONTANT D'UNE ECHEANCE:"),
                            QRect(12, 69, 200, 20));
   Panel8 = bracePanel(GroupBox3, "Panel8", QRect(kFieldLeft - 24, 52, 22, 56));
   echeance = resultPanel(GroupBox3, "echeance", instalment);
+  controls::describe(echeance, QStringLiteral("Montant d'une échéance"));
   Panel6 = unitPanel(GroupBox3, "Panel6", QRect(kUnitLeft, 54, kUnitWidth, 24));
+  controls::describe(Panel6, QStringLiteral("Monnaie de l'échéance"));
   Panel3 = resultPanel(GroupBox3, "Panel3", converted);
+  controls::describe(Panel3, QStringLiteral("Échéance dans l'autre monnaie"));
   Panel7 = unitPanel(GroupBox3, "Panel7", QRect(kUnitLeft, 82, kUnitWidth, 24));
-  Label7 = rowCaption(GroupBox3, "Label7", QString(), 12, equivalent);
+  controls::describe(Panel7, QStringLiteral("Autre monnaie"));
   taux_equi = resultPanel(GroupBox3, "taux_equi", equivalent);
+  controls::describe(taux_equi, QStringLiteral("Taux annuel équivalent"));
+  Label7 = rowCaption(GroupBox3, "Label7", QString(), 12, taux_equi);
 }
 
 void TForm4::createConnections() {

@@ -71,18 +71,24 @@ void TForm3::createEntries() {
   const QRect instalment(kFieldLeft, 54, kAmountWidth, 24);
   const QRect perYear(kFieldLeft, 112, kCountWidth, 24);
   const QRect total(kFieldLeft, 142, kCountWidth, 24);
-  Label1 = rowCaption(GroupBox2, "Label1", QStringLiteral("MONTANT DU CAPITAL:"), 12, capital);
   ch_capital = controls::edit(GroupBox2, "ch_capital", capital);
-  Label2 = rowCaption(GroupBox2, "Label2", QStringLiteral("MONTANT UNE ECHEANCE:"), 12, instalment);
+  Label1 = rowCaption(GroupBox2, "Label1", QStringLiteral("MONTANT DU CAPITAL:"), 12, ch_capital);
   ch_une_ech = controls::edit(GroupBox2, "ch_une_ech", instalment);
-  Label3 = rowCaption(GroupBox2, "Label3", QStringLiteral("NOMBRE ECHEANCES PAR AN:"), 12, perYear);
+  Label2 = rowCaption(GroupBox2, "Label2", QStringLiteral("MONTANT UNE ECHEANCE:"), 12, ch_une_ech);
   ch_ech_an = controls::edit(GroupBox2, "ch_ech_an", perYear);
-  Label4 = rowCaption(GroupBox2, "Label4", QStringLiteral("NOMBRE TOTAL D'ECHEANCES:"), 12, total);
+  Label3 =
+      rowCaption(GroupBox2, "Label3", QStringLiteral("NOMBRE ECHEANCES PAR AN:"), 12, ch_ech_an);
   ch_tot_ech = controls::edit(GroupBox2, "ch_tot_ech", total);
+  Label4 =
+      rowCaption(GroupBox2, "Label4", QStringLiteral("NOMBRE TOTAL D'ECHEANCES:"), 12, ch_tot_ech);
   Panel2 = resultPanel(GroupBox2, "Panel2", capital.translated(kConvertedLeft - kFieldLeft, 0));
+  controls::describe(Panel2, QStringLiteral("Capital dans l'autre monnaie"));
   Panel3 = resultPanel(GroupBox2, "Panel3", instalment.translated(kConvertedLeft - kFieldLeft, 0));
+  controls::describe(Panel3, QStringLiteral("Échéance dans l'autre monnaie"));
   Panel4 = unitPanel(GroupBox2, "Panel4", QRect(kFieldLeft, 82, kAmountWidth, 22));
+  controls::describe(Panel4, QStringLiteral("Monnaie saisie"));
   Panel5 = unitPanel(GroupBox2, "Panel5", QRect(kConvertedLeft, 82, kAmountWidth, 22));
+  controls::describe(Panel5, QStringLiteral("Autre monnaie"));
   Label8 = controls::label(this, "Label8",
                            QStringLiteral("(Chaque saisie peut  être modifiée individuellement.)"),
                            QRect(24, 260, 400, 18));
@@ -95,13 +101,13 @@ void TForm3::createResults() {
   const QRect period(214, 22, 170, 24);
   const QRect proportional = period.translated(0, 28);
   const QRect actuarial = period.translated(0, 56);
-  Label5 = rowCaption(GroupBox3, "Label5", QStringLiteral("TAUX DE PERIODE:"), 12, period);
   taux_per = resultPanel(GroupBox3, "taux_per", period);
-  Label6 = rowCaption(GroupBox3, "Label6", QStringLiteral("TAUX ANNUEL PROPORTIONNEL:"), 12,
-                      proportional);
+  Label5 = rowCaption(GroupBox3, "Label5", QStringLiteral("TAUX DE PERIODE:"), 12, taux_per);
   taux_pro = resultPanel(GroupBox3, "taux_pro", proportional);
-  Label7 = rowCaption(GroupBox3, "Label7", QStringLiteral("TAUX ANNUEL ACTUARIEL:"), 12, actuarial);
+  Label6 =
+      rowCaption(GroupBox3, "Label6", QStringLiteral("TAUX ANNUEL PROPORTIONNEL:"), 12, taux_pro);
   taux_act = resultPanel(GroupBox3, "taux_act", actuarial);
+  Label7 = rowCaption(GroupBox3, "Label7", QStringLiteral("TAUX ANNUEL ACTUARIEL:"), 12, taux_act);
 }
 
 void TForm3::createConnections() {

@@ -37,6 +37,10 @@ DossierExamples::DossierExamples(QWidget* screenArea, QWidget* mainPanel, LoanDo
   createMenu(mainPanel);
   createNotices(screenArea, mainPanel);
   createConnections();
+  controls::describe(Panel91, QStringLiteral("Exemples (P91)"));
+  controls::describe(Panel45, QStringLiteral("Exemple 1 (P45)"));
+  controls::describe(Panel98, QStringLiteral("Exemple 2 (P98)"));
+  controls::describe(Panel6, QStringLiteral("Exemple 3 (P6)"));
 }
 
 void DossierExamples::createMenu(QWidget* mainPanel) {

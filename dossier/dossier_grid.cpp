@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <utility>
+
 namespace kalmoris {
 
 namespace {
@@ -65,6 +67,7 @@ DossierGrid::DossierGrid(QWidget* parent, LoanDossier& dossier, DossierView& vie
   createPanels();
   createDiscrepancyPanel();
   createConnections();
+  describeControls();
   for (int col = 0; col < kGridColumnCount; ++col)
     StringGrid1->setCell(col, 0, captions::kGridHeaders[col]);
   showGridHelp();
@@ -113,6 +116,29 @@ void DossierGrid::createConnections() {
   onClick(Pan_EFF_DISCOR_, this, &DossierGrid::BBt_CALCULClick);
   connect(StringGrid1, &StringGrid::cellClicked, this,
           [this] { runHandler(StringGrid1->window(), [this] { StringGrid1Click(); }); });
+}
+
+// What a screen reader says of the controls that show no caption of their own.
+void DossierGrid::describeControls() {
+  const std::pair<QWidget*, const char*> descriptions[] = {
+      {StringGrid1, "Grille de saisie"},
+      {Panel125, "COUT ASSURANCE"},
+      {Panel127, "COUT DU PRET"},
+      {Panel1, "Taux nominal de période"},
+      {Panel83, "Taux nominal annuel proportionnel"},
+      {Panel37, "Taux nominal annuel actuariel"},
+      {Panel39, "Taux effectif global de période"},
+      {Panel82, "Taux effectif global annuel proportionnel"},
+      {Panel84, "Taux effectif global annuel actuariel"},
+      {Panel90, "Travail sur grille (P90)"},
+      {Panel123, "Intervention sur grille (P123)"},
+      {Panel216, "Taux nominal non calculable (P216)"},
+      {Panel161, "Discordance (P161)"},
+      {Panel163, "Valeur annoncée"},
+      {Panel164, "Valeur dans la grille"},
+  };
+  for (const auto& [widget, description] : descriptions)
+    controls::describe(widget, QString::fromUtf8(description));
 }
 
 QString DossierGrid::cellText(int col, int row) const {

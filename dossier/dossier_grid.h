@@ -63,6 +63,7 @@ class DossierGrid : public QObject {
   void createPanels();
   void createDiscrepancyPanel();
   void createConnections();
+  void describeControls();
   void showGridHelp();
   Panel* ratePanel(RatePanel which) const;
 

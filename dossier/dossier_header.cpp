@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 namespace kalmoris {
 
 namespace {
@@ -70,6 +72,7 @@ DossierHeader::DossierHeader(QWidget* parent, LoanDossier& dossier, DossierView&
   createCommands();
   createSignals();
   createConnections();
+  describeControls();
 }
 
 void DossierHeader::createTitle() {
@@ -201,6 +204,35 @@ void DossierHeader::createConnections() {
                  {ch_nom_emp, ch_capital, ch_nb_remb, ch_remb_an, ch_grpv, ch_fr1_txt, ch_fr1_val,
                   ch_fr2_txt, ch_fr2_val, ch_fr3_txt, ch_fr3_val},
                  [this] { bt_valider->setFocus(Qt::TabFocusReason); });
+}
+
+// What a screen reader says of the controls that show no caption of their own.
+void DossierHeader::describeControls() {
+  const std::pair<QWidget*, const char*> descriptions[] = {
+      {Panel20, "Aide : l'ouverture d'un dossier"},
+      {ch_nom_emp, "EMPRUNTEUR"},
+      {ch_capital, "MONTANT PRET"},
+      {ch_nb_remb, "Nombre total de remboursements"},
+      {ch_remb_an, "Nombre de remboursements par an"},
+      {ch_grpv, "COMBIEN DE BLOCS de SAISIE ?"},
+      {Pan_AIDE_FRAIS_, "Aide : les frais"},
+      {ch_fr1_txt, "FRAIS 1, libellé"},
+      {ch_fr1_val, "FRAIS 1, montant"},
+      {ch_fr2_txt, "FRAIS 2, libellé"},
+      {ch_fr2_val, "FRAIS 2, montant"},
+      {ch_fr3_txt, "FRAIS 3, libellé"},
+      {ch_fr3_val, "FRAIS 3, montant"},
+      {Panel8, "TOTAL des FRAIS"},
+      {ch_teg_ann, "Pour mémoire: TEG. ANNONCE"},
+      {Panel10, "Signal de validation"},
+      {Pan_AIDE_VALIDER_, "Aide : la validation"},
+      {Pan_AIDE_EFF_DONN_, "Aide : effacer les données"},
+      {Panel11, "Signal de validation"},
+      {Panel42, "Consignes de la grille"},
+      {Panel92, "Avertissement (P92)"},
+  };
+  for (const auto& [widget, description] : descriptions)
+    controls::describe(widget, QString::fromUtf8(description));
 }
 
 DossierHeader::Tabs DossierHeader::tabs() const {

@@ -72,6 +72,7 @@ class DossierHeader : public QObject {
   void createCommands();
   void createSignals();
   void createConnections();
+  void describeControls();
   void headerChanged();
 
   LoanDossier& dossier_;

@@ -75,6 +75,7 @@ void TForm2::createClientArea() {
   OUVRE_DOSSIER = controls::panel(ClientArea, "OUVRE_DOSSIER", QString(), QRect(25, 0, 740, 546),
                                   colors::Light3D);
   OUVRE_DOSSIER->setBevel(false);
+  controls::describe(OUVRE_DOSSIER, QStringLiteral("VERIFICATION DE TAUX EFFECTIF GLOBAL"));
 }
 
 // In the order their controls stand on the screen, top to bottom.

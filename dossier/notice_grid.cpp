@@ -28,6 +28,7 @@ class GridPainter {
         color);
     panel->setCaptionFont(QFont(QStringLiteral("Arial"), 7));
     panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    if (text.isEmpty()) controls::describe(panel, QStringLiteral("vide"));
     return panel;
   }
 

@@ -11,7 +11,6 @@ namespace {
 template <typename Widget>
 Widget* placed(Widget* widget, const char* name, QRect place) {
   widget->setObjectName(QString::fromLatin1(name));
-  widget->setAccessibleName(QString::fromLatin1(name));
   widget->setGeometry(place);
   return widget;
 }
@@ -42,12 +41,17 @@ Panel* panel(QWidget* parent, const char* name, const QString& caption, QRect pl
              const QColor& color) {
   auto* widget = placed(new Panel(parent), name, place);
   widget->setText(caption);
+  if (!caption.isEmpty()) describe(widget, caption);
   widget->setColor(color);
   return widget;
 }
 
 QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect place) {
   return placed(new QGroupBox(title, parent), name, place);
+}
+
+void describe(QWidget* widget, const QString& description) {
+  widget->setAccessibleName(description.simplified());
 }
 
 QFont boldFont(int pointSize, const QString& family) {

@@ -10,6 +10,9 @@ namespace kalmoris {
 Panel* makeHelpPanel(QWidget* parent, const char* name, const QString& code, const QString& heading,
                      const QString& text, QRect place, const char* closeName, const QColor& color) {
   Panel* panel = controls::panel(parent, name, QString(), place, color);
+  controls::describe(panel, heading.isEmpty()
+                                ? QStringLiteral("Aide (%1)").arg(code)
+                                : QStringLiteral("Aide (%1) : %2").arg(code, heading));
   const int width = place.width();
   const int height = place.height();
   const QByteArray codeName = QByteArray("Code_") + name;

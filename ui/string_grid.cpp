@@ -107,7 +107,6 @@ StringGrid::StringGrid(QWidget* parent, const char* name, QRect place, GridCells
 
 void StringGrid::setUp(const char* name, QRect place) {
   setObjectName(QString::fromLatin1(name));
-  setAccessibleName(QString::fromLatin1(name));
   setGeometry(place);
   setModel(cells_);
   setSelectionMode(QAbstractItemView::SingleSelection);
