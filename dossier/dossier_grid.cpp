@@ -114,6 +114,7 @@ void DossierGrid::createConnections() {
   onClick(BBt_CALCUL, this, &DossierGrid::BBt_CALCULClick);
   onClick(Bt_ICI_, this, &DossierGrid::BBt_CALCULClick);
   onClick(Pan_EFF_DISCOR_, this, &DossierGrid::BBt_CALCULClick);
+  connect(StringGrid1->stringCells(), &StringCells::cellEdited, this, &DossierGrid::edited);
   connect(StringGrid1, &StringGrid::cellClicked, this,
           [this] { runHandler(StringGrid1->window(), [this] { StringGrid1Click(); }); });
 }
@@ -153,9 +154,10 @@ void DossierGrid::setRowCount(int rows) {
   StringGrid1->setRowCount(rows);
 }
 
+// A refused block count sets the count in force to 0 while the rows of the previous loan are
+// still held: they go too, or the next validation would bring them back.
 void DossierGrid::emptyGroupRows() {
-  for (int row = 1; row <= dossier_.blockCount; ++row)
-    for (int col = 0; col < kGridColumnCount; ++col) StringGrid1->setCell(col, row, QString());
+  StringGrid1->emptyRowsFrom(1);
 }
 
 void DossierGrid::hideDiscrepancy() {

@@ -28,7 +28,8 @@ class DossierGrid : public QObject {
   QString cellText(int col, int row) const;
   void writeCell(int col, int row, const QString& text);
   void setRowCount(int rows);
-  // Every cell of rows 1 to the block count in force emptied; the row count stays.
+  // Every cell of every group row the grid holds emptied, whatever the block count in force;
+  // the row count stays.
   void emptyGroupRows();
 
   void hideDiscrepancy();
@@ -56,6 +57,10 @@ class DossierGrid : public QObject {
 
   void BBt_CALCULClick();
   void StringGrid1Click();
+
+ signals:
+  // The user typed in a cell.
+  void edited();
 
  private:
   void createGrid();

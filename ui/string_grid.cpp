@@ -81,6 +81,14 @@ void StringCells::setRowCount(int rowCount) {
   }
 }
 
+void StringCells::emptyRowsFrom(int row) {
+  std::vector<int> held;
+  for (const auto& [number, cells] : rows_)
+    if (number >= row) held.push_back(number);
+  for (int number : held)
+    for (int col = 0; col < colCount(); ++col) setCell(col, number, QString());
+}
+
 Qt::ItemFlags StringCells::flags(const QModelIndex& index) const {
   Qt::ItemFlags flags = GridCells::flags(index);
   if (editable_) flags |= Qt::ItemIsEditable;
@@ -89,7 +97,12 @@ Qt::ItemFlags StringCells::flags(const QModelIndex& index) const {
 
 bool StringCells::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (!index.isValid() || role != Qt::EditRole || !editable_) return false;
-  setCell(index.column() + fixedCols(), index.row() + 1, value.toString());
+  const int col = index.column() + fixedCols();
+  const int row = index.row() + 1;
+  const QString text = value.toString();
+  if (cell(col, row) == text) return true;
+  setCell(col, row, text);
+  emit cellEdited();
   return true;
 }
 
@@ -129,6 +142,10 @@ void StringGrid::setCell(int col, int row, const QString& text) {
 
 void StringGrid::setRowCount(int rowCount) {
   if (StringCells* cells = stringCells()) cells->setRowCount(rowCount);
+}
+
+void StringGrid::emptyRowsFrom(int row) {
+  if (StringCells* cells = stringCells()) cells->emptyRowsFrom(row);
 }
 
 void StringGrid::setDefaultColumnWidth(int width) {

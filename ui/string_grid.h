@@ -51,9 +51,15 @@ class StringCells : public GridCells {
   int gridRowCount() const override { return rowCount_; }
   void setCell(int col, int row, const QString& text);
   void setRowCount(int rowCount);
+  // Every cell of the rows from `row` on emptied, those beyond the row count too.
+  void emptyRowsFrom(int row);
 
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+ signals:
+  // The user changed a cell's text in its editor (the program's own writes do not count).
+  void cellEdited();
 
  private:
   int rowCount_;
@@ -80,6 +86,7 @@ class StringGrid : public QTableView {
   void setCell(int col, int row, const QString& text);
   int rowCount() const { return cells_->gridRowCount(); }
   void setRowCount(int rowCount);
+  void emptyRowsFrom(int row);
   int colCount() const { return cells_->colCount(); }
 
   void setDefaultColumnWidth(int width);
