@@ -116,8 +116,6 @@ void TForm7::createEntries() {
   controls::label(GroupBox4, "Label9", QStringLiteral("(4 chiffres)"), QRect(150, 50, 150, 20));
 
   AFFICHER = controls::button(this, "AFFICHER", QStringLiteral("AFFICHER"), QRect(8, 376, 124, 30));
-  // Enter on the focused button displays, as Enter along the entries leads to it.
-  AFFICHER->setAutoDefault(true);
   IMPRIMER =
       controls::button(this, "IMPRIMER", QStringLiteral("IMPRIMER"), QRect(142, 376, 124, 30));
   IMPRIMER->setEnabled(false);

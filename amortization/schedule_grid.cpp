@@ -62,7 +62,7 @@ QString ScheduleCells::scheduleCell(int col, int row) const {
       case 0:
         return QString::number(k);
       case 1:
-        return schedule_->datesShown ? DateText(schedule_->dates[k - 1]) : QStringLiteral("******");
+        return dateCell(k);
       case 2:
         return FormatFixed(money.instalment, 8, 2);
       case 3:
@@ -73,12 +73,20 @@ QString ScheduleCells::scheduleCell(int col, int row) const {
         return FormatFixed(values.remaining, 12, 2);
     }
   }
-  // The sums stand below the last instalment computed.
-  if (computed > 0 && k == computed + 1) {
-    if (col == 3) return FormatFixed(money.totalInterest, 8, 2);
-    if (col == 4) return FormatFixed(money.totalPrincipal, 8, 2);
+  if (k != computed + 1) return {};
+  // The instalment that failed shows its date and its amount.
+  if (int(schedule_->dates.size()) > computed) {
+    if (col == 1) return dateCell(k);
+    if (col == 2) return FormatFixed(money.instalment, 8, 2);
   }
+  // The sums stand below the last instalment computed.
+  if (computed > 0 && col == 3) return FormatFixed(money.totalInterest, 8, 2);
+  if (computed > 0 && col == 4) return FormatFixed(money.totalPrincipal, 8, 2);
   return {};
+}
+
+QString ScheduleCells::dateCell(int k) const {
+  return schedule_->datesShown ? DateText(schedule_->dates[k - 1]) : QStringLiteral("******");
 }
 
 QVariant ScheduleCells::data(const QModelIndex& index, int role) const {

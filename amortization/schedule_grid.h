@@ -37,6 +37,7 @@ class ScheduleCells : public GridCells {
 
  private:
   QString scheduleCell(int col, int row) const;
+  QString dateCell(int k) const;
 
   Side side_;
   int rowCount_ = kRowsAtStart;

@@ -84,9 +84,10 @@ void ComputeSchedule(const ScheduleInputs& inputs, DatedSchedule& schedule) {
   SchedulePass other(inputs.otherCapital, inputs.otherInstalment, inputs.periodRate);
   ScheduleDate date{inputs.firstMonth, inputs.firstYear};
   for (std::int32_t k = 1; k <= total; ++k) {
+    // The date and the instalment of a row stand before its interest is computed.
+    schedule.dates.push_back(date);
     const ScheduleRow typedRow = typed.next();
     const ScheduleRow otherRow = other.next();
-    schedule.dates.push_back(date);
     take(schedule.typed, typed, typedRow);
     take(schedule.other, other, otherRow);
     AdvanceDate(date, inputs.perYear);

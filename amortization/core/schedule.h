@@ -93,13 +93,15 @@ struct CurrencySchedule {
 struct DatedSchedule {
   std::int32_t total = 0;  // N
   bool datesShown = false;
-  std::vector<ScheduleDate> dates;  // instalment k in dates[k - 1]
+  // Instalment k in dates[k - 1]; one date more than rows when the pass stopped on a failure.
+  std::vector<ScheduleDate> dates;
   CurrencySchedule typed;           // in the currency the capital was typed in
   CurrencySchedule other;
 };
 
 // Runs the pass for k = 1 to N in both currencies. An arithmetic failure stops it at the
-// instalment where it happens; the instalments computed before it stay in `schedule`.
+// instalment where it happens: the instalments computed before it stay in `schedule`, with
+// the date of the one that failed.
 void ComputeSchedule(const ScheduleInputs& inputs, DatedSchedule& schedule);
 
 }  // namespace kalmoris
