@@ -4,13 +4,13 @@
 
 #include <locale.h>
 #include <algorithm>
-#include <array>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace kalmoris {
 
@@ -40,23 +40,25 @@ int digitValue(QChar c, int base) {
   return value < base ? value : -1;
 }
 
-// A positive value as its first 18 significant decimal digits, correctly rounded:
-// value = 0,d0 d1 ... d17 x 10^(exponent + 1), i.e. d0 stands at the place 10^exponent.
-struct Decimal18 {
-  std::array<char, 18> digits{};  // '0' to '9'
+constexpr int kSignificantDigits = 18;  // what the extended format carries for sure
+
+// A positive value as its first significant decimal digits, correctly rounded:
+// value = 0,d0 d1 ... x 10^(exponent + 1), i.e. d0 stands at the place 10^exponent.
+struct Decimal {
+  std::string digits;  // '0' to '9'
   int exponent = 0;
 };
 
-Decimal18 toDecimal18(Real positive) {
-  char buffer[64];
+Decimal toDecimal(Real positive, int significantDigits) {
+  std::vector<char> buffer(static_cast<std::size_t>(significantDigits) + 16);
   const locale_t previous = uselocale(cLocale());
-  std::snprintf(buffer, sizeof buffer, "%.17Le", positive);  // "d.ddddddddddddddddde+XX"
+  // "d.ddd...de+XX"
+  std::snprintf(buffer.data(), buffer.size(), "%.*Le", significantDigits - 1, positive);
   uselocale(previous);
-  Decimal18 decimal;
-  const char* p = buffer;
-  std::size_t count = 0;
+  Decimal decimal;
+  const char* p = buffer.data();
   for (; *p != 'e'; ++p) {
-    if (*p >= '0' && *p <= '9' && count < decimal.digits.size()) decimal.digits[count++] = *p;
+    if (*p >= '0' && *p <= '9') decimal.digits += *p;
   }
   decimal.exponent = std::atoi(p + 1);
   return decimal;
@@ -69,7 +71,7 @@ struct Rounded {
 };
 
 // Keeps the first `keep` digits, rounding half away from zero on the next one.
-Rounded roundToDigits(const Decimal18& decimal, int keep) {
+Rounded roundToDigits(const Decimal& decimal, int keep) {
   Rounded rounded;
   if (keep < 0) return rounded;
   const auto size = static_cast<int>(decimal.digits.size());
@@ -227,7 +229,7 @@ QString FormatFixed(Real value, int P, int D) {
   D = std::clamp(D, 0, 18);
   const bool negative = value < 0;
   if (value == 0) return writeFixed(false, Rounded{}, D);
-  const Decimal18 decimal = toDecimal18(std::fabs(value));
+  const Decimal decimal = toDecimal(std::fabs(value), kSignificantDigits);
   const Rounded rounded = roundToDigits(decimal, std::min(P, decimal.exponent + D + 1));
   if (!rounded.digits.empty() && rounded.exponent + 1 > P) {
     return writeScientific(negative, rounded);
@@ -235,12 +237,27 @@ QString FormatFixed(Real value, int P, int D) {
   return writeFixed(negative, rounded, D);
 }
 
-// The patterns keep all 18 digits the extended format carries, so past 18 integer digits
-// they give the scientific form of FormatFixed with P 18.
+// Up to 18 significant digits the patterns round as FormatFixed does. A value that needs
+// more, to show all its integer digits and the decimals, is written with the digits the
+// extended value holds, rounded half away from zero from a few guard digits past the last
+// one shown; never in the scientific form, which an entry field would refuse.
 QString FormatPattern(Real value, const QString& pattern) {
-  if (pattern == u"#0.00") return FormatFixed(value, 18, 2);
-  if (pattern == u"#0.0000") return FormatFixed(value, 18, 4);
-  throw std::invalid_argument("FormatPattern: unknown pattern " + pattern.toStdString());
+  int decimals = 0;
+  if (pattern == u"#0.00") {
+    decimals = 2;
+  } else if (pattern == u"#0.0000") {
+    decimals = 4;
+  } else {
+    throw std::invalid_argument("FormatPattern: unknown pattern " + pattern.toStdString());
+  }
+  if (std::isnan(value)) failInvalidOperation();
+  if (std::isinf(value)) failOverflow();
+  if (value == 0) return writeFixed(false, Rounded{}, decimals);
+  const int shown = toDecimal(std::fabs(value), kSignificantDigits).exponent + 1 + decimals;
+  if (shown <= kSignificantDigits) return FormatFixed(value, kSignificantDigits, decimals);
+  constexpr int kGuardDigits = 25;
+  const Decimal decimal = toDecimal(std::fabs(value), shown + kGuardDigits);
+  return writeFixed(value < 0, roundToDigits(decimal, decimal.exponent + 1 + decimals), decimals);
 }
 
 std::optional<std::uint8_t> FitPerYearCount(std::int32_t value) {

@@ -45,9 +45,9 @@ std::int32_t StrToInt(const QString& text);
 QString FormatFixed(Real value, int P, int D);
 
 // The patterns "#0.00" and "#0.0000": at least one integer digit, exactly two or four
-// decimals, halves away from zero (from the first 18 significant digits), no grouping.
-// Past 18 integer digits they give the scientific form of FormatFixed with P 18. Any other
-// pattern is a programming error (std::invalid_argument).
+// decimals, halves away from zero (from the first 18 significant digits, or from the digits
+// the extended value holds when it needs more), no grouping, never the scientific form.
+// Any other pattern is a programming error (std::invalid_argument).
 QString FormatPattern(Real value, const QString& pattern);
 
 // A count held in a fixed width: an unsigned 8-bit count per year, an unsigned 16-bit total.

@@ -253,10 +253,14 @@ struct PatternCase {
 
 class FormatPatternCase : public ::testing::TestWithParam<PatternCase> {};
 
-TEST_P(FormatPatternCase, Writes) {
+// What a pattern writes back into a field is read again as the same value.
+TEST_P(FormatPatternCase, WritesWhatReadsBack) {
   const PatternCase& row = GetParam();
-  EXPECT_EQ(FormatPattern(row.value, QString::fromUtf8(row.pattern)),
-            QString::fromUtf8(row.expected));
+  const QString written = FormatPattern(row.value, QString::fromUtf8(row.pattern));
+  EXPECT_EQ(written, QString::fromUtf8(row.expected));
+  if (row.value >= 0) {
+    EXPECT_EQ(KeepIfAllowed(written, AMOUNT_CHARS), written);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -271,8 +275,14 @@ INSTANTIATE_TEST_SUITE_P(
                       PatternCase{"NoGrouping", 1234567.0L, "#0.00", "1234567,00"},
                       PatternCase{"EighteenIntegerDigits", 123456789012345678.0L, "#0.00",
                                   "123456789012345678,00"},
-                      PatternCase{"NineteenIntegerDigitsScientific", 1234567890123456789.0L,
-                                  "#0.00", "1,23456789012345679E+18"}),
+                      PatternCase{"SeventeenIntegerDigitsKeepBothDecimals", 12345678901234567.89L,
+                                  "#0.00", "12345678901234567,89"},
+                      PatternCase{"NineteenIntegerDigits", 1234567890123456789.0L, "#0.00",
+                                  "1234567890123456789,00"},
+                      PatternCase{"TenToTheTwentyNeverScientific", 1e20L, "#0.0000",
+                                  "100000000000000000000,0000"},
+                      PatternCase{"BigExactHalfAwayFromZero", 36028797018963968.125L, "#0.00",
+                                  "36028797018963968,13"}),
     [](const auto& info) { return RowName(info.param.name); });
 
 TEST(FormatPattern, RefusesOtherPatterns) {
