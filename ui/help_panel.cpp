@@ -14,7 +14,7 @@ Panel* makeHelpPanel(QWidget* parent, const char* name, const QString& code, con
                                 ? QStringLiteral("Aide (%1)").arg(code)
                                 : QStringLiteral("Aide (%1) : %2").arg(code, heading));
   const int width = place.width();
-  const int height = place.height();
+  const int height = place.height();  // at least
   const QByteArray codeName = QByteArray("Code_") + name;
   controls::label(panel, codeName.constData(), code, QRect(6, 4, 40, 14));
   int top = 22;
@@ -27,9 +27,16 @@ Panel* makeHelpPanel(QWidget* parent, const char* name, const QString& code, con
     top = 26;
   }
   const QByteArray textName = QByteArray("Texte_") + name;
-  controls::note(panel, textName.constData(), text, QRect(10, top, width - 20, height - top - 34));
+  QLabel* note = controls::note(panel, textName.constData(), text,
+                                QRect(10, top, width - 20, height - top - 34));
+  // The panel grows to hold the whole text above its button.
+  const int needed = note->heightForWidth(note->width());
+  if (needed > note->height()) {
+    note->resize(note->width(), needed);
+    panel->resize(width, top + needed + 34);
+  }
   QPushButton* close = controls::button(panel, closeName, QStringLiteral("VU"),
-                                        QRect(width - 46, height - 30, 40, 24));
+                                        QRect(width - 46, panel->height() - 30, 40, 24));
   QObject::connect(close, &QPushButton::clicked, panel, &QWidget::hide);
   panel->hide();
   return panel;
