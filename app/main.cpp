@@ -4,6 +4,7 @@
 #include "app/main_menu.h"
 #include "app/picture.h"
 #include "app/screens.h"
+#include "ui/french_translations.h"
 #include "ui/qt_platform.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
   QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
   QApplication::setWindowIcon(QIcon(kalmoris::kalmorisPicture(64)));
   QApplication::setQuitOnLastWindowClosed(false);
+  kalmoris::installFrenchTranslations();
 
   kalmoris::QtPlatform platform;
   kalmoris::installPlatform(&platform);

@@ -208,10 +208,15 @@ void TForm1::QUITTERClick() {
   quitApplication();
 }
 
+// The menu is the main window: closing it ends the application, like QUITTER, and it stays
+// open when the application does not end.
 void TForm1::closeEvent(QCloseEvent* event) {
-  // The menu is the main window: closing it ends the application, like QUITTER.
-  event->accept();
-  quitApplication();
+  bool quitting = false;
+  runHandler(this, [&] { quitting = quitApplication(); });
+  if (quitting)
+    event->accept();
+  else
+    event->ignore();
 }
 
 }  // namespace kalmoris

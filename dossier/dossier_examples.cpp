@@ -102,6 +102,7 @@ void DossierExamples::voir_exemplesClick() {
   header_.emptyFields();
   grid_.emptyRates();
   Panel91->showAt(250, 0);
+  emit dossierReplaced();
 }
 
 void DossierExamples::BBt_VOIR_EX_1_Click() {
@@ -151,6 +152,7 @@ void DossierExamples::Bt_EFF_EX_5_Click() {
 
 void DossierExamples::fillExample(const WorkedExample& example) {
   fillWorkedExample(example, dossier_, view_);
+  emit dossierReplaced();
 }
 
 }  // namespace kalmoris

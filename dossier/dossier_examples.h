@@ -39,6 +39,10 @@ class DossierExamples : public QObject {
   void Bt_EFF_EXPLI_EX_2_Click();
   void Bt_EFF_EX_5_Click();
 
+ signals:
+  // The dossier on screen was emptied or replaced by an example.
+  void dossierReplaced();
+
  private:
   void createMenu(QWidget* mainPanel);
   void createNotices(QWidget* screenArea, QWidget* mainPanel);

@@ -200,6 +200,8 @@ void DossierHeader::createConnections() {
   onChange(ch_remb_an, this, &DossierHeader::ch_remb_anChange);
   onChange(ch_grpv, this, &DossierHeader::ch_grpvChange);
   onClick(bt_valider, this, &DossierHeader::bt_validerClick);
+  for (QLineEdit* typed : fields_)
+    connect(typed, &QLineEdit::textEdited, this, &DossierHeader::edited);
   linkEnterChain(bt_valider->window(),
                  {ch_nom_emp, ch_capital, ch_nb_remb, ch_remb_an, ch_grpv, ch_fr1_txt, ch_fr1_val,
                   ch_fr2_txt, ch_fr2_val, ch_fr3_txt, ch_fr3_val},

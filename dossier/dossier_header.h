@@ -63,8 +63,10 @@ class DossierHeader : public QObject {
   void bt_validerClick();
 
  signals:
-  // The amount or a count was edited: the header waits for its validation.
+  // The amount or a count changed: the header waits for its validation.
   void changed();
+  // The user typed in one of the fields.
+  void edited();
 
  private:
   void createTitle();

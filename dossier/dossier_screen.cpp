@@ -103,6 +103,11 @@ void TForm2::createConnections() {
   onClick(tabs.validate, help_, &DossierHelp::Pan_AIDE_VALIDER_Click);
   onClick(tabs.erase, help_, &DossierHelp::Pan_AIDE_EFF_DONN_Click);
   onClick(tabs.examples, examples_, &DossierExamples::voir_exemplesClick);
+
+  const auto typed = [this] { modified_ = true; };
+  connect(header_, &DossierHeader::edited, this, typed);
+  connect(grid_, &DossierGrid::edited, this, typed);
+  connect(examples_, &DossierExamples::dossierReplaced, this, [this] { modified_ = false; });
 }
 
 // Erase-all: the header waits for its validation, the grid and the results are emptied, then
@@ -112,6 +117,21 @@ void TForm2::effac_toutClick() {
   help_->hideEraseHelp();
   grid_->erase();
   header_->eraseFields();
+  modified_ = false;  // nothing is left to save
+}
+
+bool TForm2::mayQuit() {
+  if (!modified_) return true;
+  switch (platform().askYesNoCancel(this,
+                                    QStringLiteral("Enregistrer les modifications du dossier ?"))) {
+    case Platform::Answer::Yes:
+      return save();
+    case Platform::Answer::No:
+      return true;
+    case Platform::Answer::Cancel:
+      break;
+  }
+  return false;
 }
 
 void TForm2::Menu_IMPRESSIONTEXTE1_Click() {

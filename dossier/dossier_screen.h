@@ -41,6 +41,10 @@ class TForm2 : public Screen {
   void Men_CONFIGURATIONIMPRI1_Click();
   void Men_RETOUR_MENU1_Click();
 
+  // With changes not yet saved, asks whether to save them first: Oui saves (a cancelled or
+  // failed save keeps the application running), Non quits, Annuler stays.
+  bool mayQuit() override;
+
  private:
   class ScreenView;
 
@@ -48,11 +52,16 @@ class TForm2 : public Screen {
   void createClientArea();
   void createParts();
   void createConnections();
+  // ENREGISTRER and ENREGISTRER SOUS; false when the user cancelled the choice of a name.
+  bool save();
+  bool saveAs();
   void saveTo(const QString& path);
+  void setCurrentFile(const QString& path);
 
   LoanDossier dossier_;
   std::unique_ptr<ScreenView> view_;
-  QString currentFile_;  // empty until a file is opened or saved
+  QString currentFile_;    // empty until a file is opened or saved
+  bool modified_ = false;  // typed into since start-up, the last save, opening or example
 
   QMenuBar* MainMenu1;
   QAction* Men_OUVRIR1_;

@@ -1,6 +1,7 @@
 // The "FICHIER" menu: opening, saving and saving as ".TEG" dossier files.
 #include "dossier/dossier_screen.h"
 
+#include "core/errors.h"
 #include "dossier/core/dossier_file.h"
 #include "dossier/core/file_io.h"
 #include "dossier/screen_view.h"
@@ -25,42 +26,59 @@ void TForm2::Men_OUVRIR1_Click() {
   if (!chosen.isEmpty()) openFile(chosen);
 }
 
-// The window title names the chosen file, even when it cannot be read, so that a later save
-// writes it. The screen is erased only once the file has been read: a file that cannot be
-// read (missing, refused, a folder, too large) leaves the dossier on screen as it was.
+// The screen is erased only once the file has been read: a file that cannot be read
+// (refused, a folder, too large) leaves the dossier on screen as it was, and its own file
+// stays the current one. A name that does not exist yet becomes the current file at once,
+// so that a later ENREGISTRER creates it.
 void TForm2::openFile(const QString& chosen) {
-  currentFile_ = QFileInfo(chosen).absoluteFilePath();
-  setWindowTitle(currentFile_);
-  const QByteArray bytes = readDossierFile(currentFile_);
+  const QString path = QFileInfo(chosen).absoluteFilePath();
+  if (!QFileInfo::exists(path)) setCurrentFile(path);
+  const QByteArray bytes = readDossierFile(path);
+  setCurrentFile(path);
   effac_toutClick();
   loadDossierFile(bytes, dossier_, *view_);
 }
 
 void TForm2::ENREGISTRER1Click() {
-  if (currentFile_.isEmpty()) {
-    Men_ENREGISTRERSOUS1_Click();
-    return;
-  }
+  save();
+}
+
+void TForm2::Men_ENREGISTRERSOUS1_Click() {
+  saveAs();
+}
+
+bool TForm2::save() {
+  if (currentFile_.isEmpty()) return saveAs();
   saveTo(currentFile_);
+  return true;
 }
 
 // The dialog confirms replacing the name it returns; a name that becomes another one with
 // ".TEG" appended is confirmed here.
-void TForm2::Men_ENREGISTRERSOUS1_Click() {
+bool TForm2::saveAs() {
   QString target = platform().askSaveFileName(this, QString(), kSaveFilter);
-  if (target.isEmpty()) return;
-  if (!target.endsWith(kExtension, Qt::CaseInsensitive)) {
-    target += kExtension;
-    const QString question =
-        QStringLiteral("Le fichier « %1 » existe déjà.\nVoulez-vous le remplacer ?").arg(target);
-    if (QFileInfo::exists(target) && !platform().askYesNo(this, question)) return;
+  if (target.isEmpty()) return false;
+  const bool appended = !target.endsWith(kExtension, Qt::CaseInsensitive);
+  if (appended) target += kExtension;
+  if (QFileInfo(target).isDir()) {
+    throw FileFailure(
+        QStringLiteral("« %1 » est un dossier : choisissez un autre nom de fichier.").arg(target));
   }
+  const QString question =
+      QStringLiteral("Le fichier « %1 » existe déjà.\nVoulez-vous le remplacer ?").arg(target);
+  if (appended && QFileInfo::exists(target) && !platform().askYesNo(this, question)) return false;
   saveTo(target);
+  return true;
 }
 
 // The file is written whole or not at all; once saved it is the dossier's current file.
 void TForm2::saveTo(const QString& path) {
   saveDossierFile(path, encodeDossierFile(*view_, dossier_.blockCount));
+  setCurrentFile(path);
+  modified_ = false;
+}
+
+void TForm2::setCurrentFile(const QString& path) {
   currentFile_ = QFileInfo(path).absoluteFilePath();
   setWindowTitle(currentFile_);
 }

@@ -24,6 +24,17 @@ bool ScriptedPlatform::askYesNo(QWidget*, const QString& question) {
   return answer;
 }
 
+Platform::Answer ScriptedPlatform::askYesNoCancel(QWidget*, const QString& question) {
+  questions.append(question);
+  if (yesNoCancelAnswers.empty()) {
+    unexpected.append(QStringLiteral("question: ") + question);
+    return Answer::Cancel;
+  }
+  const Answer answer = yesNoCancelAnswers.front();
+  yesNoCancelAnswers.pop_front();
+  return answer;
+}
+
 QString ScriptedPlatform::askOpenFileName(QWidget*, const QString& directory,
                                           const QString& filter) {
   lastOpenDirectory = directory;

@@ -25,6 +25,7 @@ class ScriptedPlatform : public Platform {
 
   void showError(QWidget* parent, const QString& message) override;
   bool askYesNo(QWidget* parent, const QString& question) override;
+  Answer askYesNoCancel(QWidget* parent, const QString& question) override;
   QString askOpenFileName(QWidget* parent, const QString& directory,
                           const QString& filter) override;
   QString askSaveFileName(QWidget* parent, const QString& directory,
@@ -43,6 +44,7 @@ class ScriptedPlatform : public Platform {
 
   // Script.
   std::deque<bool> yesNoAnswers;
+  std::deque<Answer> yesNoCancelAnswers;
   std::deque<QString> openAnswers;  // an empty name cancels
   std::deque<QString> saveAnswers;
   std::deque<bool> printDialogAnswers;

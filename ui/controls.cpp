@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include "ui/enter_presses.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +21,7 @@ Widget* placed(Widget* widget, const char* name, QRect place) {
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect place) {
   auto* widget = placed(new QPushButton(caption, parent), name, place);
   widget->setAutoDefault(false);
+  pressOnEnter(widget);
   return widget;
 }
 

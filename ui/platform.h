@@ -21,6 +21,9 @@ class Platform {
 
   virtual void showError(QWidget* parent, const QString& message) = 0;
   virtual bool askYesNo(QWidget* parent, const QString& question) = 0;
+  enum class Answer { Yes, No, Cancel };
+  // Oui, Non or Annuler; Oui by default.
+  virtual Answer askYesNoCancel(QWidget* parent, const QString& question) = 0;
 
   // An empty name means the user cancelled.
   virtual QString askOpenFileName(QWidget* parent, const QString& directory,

@@ -1,5 +1,6 @@
 #include "ui/qt_platform.h"
 
+#include "ui/message_box.h"
 #include "ui/qt_report_document.h"
 
 #include <QApplication>
@@ -12,7 +13,6 @@
 namespace kalmoris {
 
 namespace {
-const char* const kTitle = "KALMORIS";
 constexpr int kPdfResolution = 600;
 }  // namespace
 
@@ -39,13 +39,26 @@ void QtPlatform::usePdfOutput() {
 }
 
 void QtPlatform::showError(QWidget* parent, const QString& message) {
-  QMessageBox::critical(parent, QString::fromLatin1(kTitle), message);
+  makeMessageBox(parent, BoxKind::Error, message)->exec();
 }
 
 bool QtPlatform::askYesNo(QWidget* parent, const QString& question) {
-  return QMessageBox::question(parent, QString::fromLatin1(kTitle), question,
-                               QMessageBox::Yes | QMessageBox::No,
-                               QMessageBox::No) == QMessageBox::Yes;
+  const auto box = makeMessageBox(parent, BoxKind::YesNo, question);
+  box->exec();
+  return box->standardButton(box->clickedButton()) == QMessageBox::Yes;
+}
+
+Platform::Answer QtPlatform::askYesNoCancel(QWidget* parent, const QString& question) {
+  const auto box = makeMessageBox(parent, BoxKind::YesNoCancel, question);
+  box->exec();
+  switch (box->standardButton(box->clickedButton())) {
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
+  }
 }
 
 QString QtPlatform::askOpenFileName(QWidget* parent, const QString& directory,

@@ -18,6 +18,7 @@ class QtPlatform : public Platform {
 
   void showError(QWidget* parent, const QString& message) override;
   bool askYesNo(QWidget* parent, const QString& question) override;
+  Answer askYesNoCancel(QWidget* parent, const QString& question) override;
   QString askOpenFileName(QWidget* parent, const QString& directory,
                           const QString& filter) override;
   QString askSaveFileName(QWidget* parent, const QString& directory,

@@ -3,6 +3,7 @@
 #include "ui/colors.h"
 #include "ui/platform.h"
 
+#include <QApplication>
 #include <QPointer>
 
 namespace kalmoris {
@@ -36,8 +37,13 @@ void Screen::showMenu() {
   menuWindow->activateWindow();
 }
 
-void Screen::quitApplication() {
+bool Screen::quitApplication() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    auto* screen = qobject_cast<Screen*>(window);
+    if (screen && !screen->mayQuit()) return false;
+  }
   platform().quitApplication();
+  return true;
 }
 
 }  // namespace kalmoris

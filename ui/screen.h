@@ -17,11 +17,15 @@ class Screen : public QWidget {
   // Shows the screen at (left, top) and brings it to the front.
   void showAt(int left, int top);
 
+  // Whether the application may end now: a screen that holds work not yet saved asks the user
+  // first; false keeps the application running.
+  virtual bool mayQuit() { return true; }
+
  protected:
   // RETOUR MENU: the menu comes to the front; this screen stays open behind it.
   void showMenu();
-  // QUITTER: the application ends at once, without a question and without saving.
-  void quitApplication();
+  // QUITTER: the application ends once every screen agrees; false when one kept it running.
+  bool quitApplication();
 };
 
 // The menu window brought to the front by every screen's RETOUR MENU.

@@ -15,7 +15,7 @@ for file in ./usr/bin/kalmoris ./usr/share/applications/kalmoris.desktop \
   grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done
 depends=$(dpkg-deb -f "$package" Depends)
-for needed in libqt6widgets6 libqt6printsupport6 fonts-liberation; do
+for needed in libqt6widgets6 libqt6printsupport6 fonts-liberation qt6-translations-l10n; do
   grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed"
 done
 echo "package $(basename "$package") is complete"
