@@ -31,22 +31,24 @@ DossierTotals totalsOf(std::span<const RepaymentGroup> groups) {
 }
 
 std::optional<Discrepancy> lastDiscrepancy(const LoanDossier& dossier) {
+  // In whole cents, as the screen shows the amounts: a capital of 180000,57 and a grid total
+  // of -180000,57 agree, and no check reads "0,00" against "0,00".
   const DossierTotals& totals = dossier.totals;
-  const Real capitalUnits = checked(dossier.capital * 10000);
+  const std::int64_t capital = Fixed4::fromReal(dossier.capital).cents();
   std::optional<Discrepancy> last;
-  if (checked(capitalUnits + static_cast<Real>(totals.negativeTotal.units())) != 0) {
+  if (capital + totals.negativeTotal.cents() != 0) {
     last = Discrepancy{captions::kCapitalAnnounced, shown(dossier.capital), captions::kGridNegative,
                        shown(totals.negativeTotal)};
   }
-  if (totals.positiveCountTotal.units() != std::int64_t{dossier.repaymentCount} * 10000) {
+  if (totals.positiveCountTotal.cents() != std::int64_t{dossier.repaymentCount} * 100) {
     last = Discrepancy{captions::kCountAnnounced, shown(Real(dossier.repaymentCount)),
                        captions::kGridPositiveCount, shown(totals.positiveCountTotal)};
   }
-  if (dossier.feeTotal != totals.gridFeeTotal) {
+  if (dossier.feeTotal.cents() != totals.gridFeeTotal.cents()) {
     last = Discrepancy{captions::kFeesAnnounced, shown(dossier.feeTotal), captions::kGridFees,
                        shown(totals.gridFeeTotal)};
   }
-  if (checked(capitalUnits - static_cast<Real>(totals.repaymentTotal.units())) > 0) {
+  if (capital - totals.repaymentTotal.cents() > 0) {
     last = Discrepancy{captions::kCapitalAnnounced, shown(dossier.capital),
                        captions::kRepaymentsShort, shown(totals.repaymentTotal)};
   }

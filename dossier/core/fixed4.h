@@ -21,6 +21,8 @@ class Fixed4 {
   static Fixed4 fromScaled(Real tenThousandths);
 
   constexpr std::int64_t units() const { return units_; }
+  // Whole cents, rounded half away from zero, as an amount is shown with two decimals.
+  constexpr std::int64_t cents() const { return (units_ < 0 ? units_ - 50 : units_ + 50) / 100; }
   Real toReal() const { return static_cast<Real>(units_) * 0.0001L; }
 
   // Exact; a sum beyond 64 bits raises "Opération flottante incorrecte".

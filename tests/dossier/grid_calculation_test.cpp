@@ -202,6 +202,20 @@ INSTANTIATE_TEST_SUITE_P(
                                        captions::kRepaymentsShort, "180000,00"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Amounts that agree as the screen shows them are no discrepancy.
+TEST(GridCalculation, ChecksCompareTheAmountsAsShown) {
+  HeadlessDossierView view = typedLoanHeader();
+  view.writeField(HeaderField::Capital, "180000,57");
+  view.writeField(HeaderField::Fee1, "0,004");
+  view.writeField(HeaderField::Fee2, "");
+  LoanDossier dossier;
+  validateHeader(dossier, view);
+  typeRow(view, 1, "-180000.57", "1");
+  typeRow(view, 2, "2074.54", "180.001");
+  calculateDossier(dossier, view);
+  EXPECT_FALSE(view.discrepancyShown) << view.discrepancy.gridCaption.toStdString();
+}
+
 TEST(GridCalculation, TimeShiftCoversTheNominalRatesButNotTheTeg) {
   ValidatedLoan loan;
   loan.view.writeField(HeaderField::BlockCount, "3");
