@@ -31,5 +31,8 @@ void failInvalidOperation() {
 void failOverflow() {
   throw ArithmeticFailure(QString::fromUtf8(messages::kOverflow));
 }
+void failNoRate() {
+  throw NoRateFailure(QString::fromUtf8(messages::kNoRate));
+}
 
 }  // namespace kalmoris

@@ -35,6 +35,12 @@ class FileFailure : public Failure {
   using Failure::Failure;
 };
 
+// No period rate balances the schedule: its present value keeps one sign at every rate.
+class NoRateFailure : public Failure {
+ public:
+  using Failure::Failure;
+};
+
 // The messages of the runtime, as the user reads them.
 namespace messages {
 QString notAnInteger(const QString& text);  // "'%s' n'est pas une valeur entière correcte"
@@ -47,6 +53,9 @@ inline constexpr const char* kInvalidFileName = "Nom de fichier incorrect";
 inline constexpr const char* kTooManyOpenFiles = "Trop de fichiers ouverts";
 inline constexpr const char* kAccessDenied = "Accès au fichier refusé";
 inline constexpr const char* kDiskFull = "Disque plein";
+inline constexpr const char* kNoRate =
+    "Aucun taux ne correspond à cet échéancier : vérifiez que les versements remboursent le "
+    "capital.";
 QString ioError(int code);  // "Erreur E/S %d"
 }  // namespace messages
 
@@ -55,5 +64,6 @@ QString ioError(int code);  // "Erreur E/S %d"
 [[noreturn]] void failDivisionByZero();
 [[noreturn]] void failInvalidOperation();
 [[noreturn]] void failOverflow();
+[[noreturn]] void failNoRate();
 
 }  // namespace kalmoris

@@ -39,6 +39,8 @@ Real ProportionalFromPeriod(Real periodPercent, Real perYear) {
 }
 
 Real InstalmentOf(Real capital, Real periodPercent, Real totalCount) {
+  // A loan at zero rate repays its capital in equal parts.
+  if (periodPercent == 0) return divide(capital, totalCount);
   const Real numerator = checked(checked(periodPercent * kPercent) * capital);
   const Real base = checked(checked(periodPercent * kPercent) + 1);
   const Real v = exponential(checked(naturalLog(base) * -totalCount));
@@ -47,6 +49,7 @@ Real InstalmentOf(Real capital, Real periodPercent, Real totalCount) {
 }
 
 Real CapitalOf(Real instalment, Real periodPercent, Real totalCount) {
+  if (periodPercent == 0) return checked(instalment * totalCount);
   const Real i = checked(periodPercent * kPercent);
   const Real v = exponential(checked(naturalLog(checked(i + 1)) * -totalCount));
   return checked((1 - v) * divide(instalment, i));

@@ -21,10 +21,11 @@ Real ActuarialFromPeriod(Real periodPercent, Real perYear);
 Real ProportionalFromPeriod(Real periodPercent, Real perYear);
 
 // Instalment repaying capital C over N instalments at i%: (i% * 0.01) * C / (1 - exp(ln(i% * 0.01 +
-// 1) * (-N))).
+// 1) * (-N))); at a zero rate C / N.
 Real InstalmentOf(Real capital, Real periodPercent, Real totalCount);
 
-// Capital repaid by N instalments E at i%: (1 - exp(ln(i + 1) * (-N))) * (E / i), i = i% * 0.01.
+// Capital repaid by N instalments E at i%: (1 - exp(ln(i + 1) * (-N))) * (E / i), i = i% * 0.01;
+// at a zero rate E * N.
 Real CapitalOf(Real instalment, Real periodPercent, Real totalCount);
 
 }  // namespace kalmoris

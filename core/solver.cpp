@@ -1,5 +1,8 @@
 #include "core/solver.h"
 
+#include "core/errors.h"
+#include "core/rate_search.h"
+
 #include <cfenv>
 #include <cmath>
 
@@ -100,22 +103,43 @@ Real PeriodRateSolver::solve(std::span<const SchedulePoint> schedule, Real perio
   i = divide(kSecondStart, periodsPerYear);
   const Real f1 = presentValue(i);
   const Real x1 = i;
-  Real x = chord(x0, f0, x1, f1);
-  i = x;
-  Real f = presentValue(i);
-  // k counts the evaluated steps, the first one included, and the run ends when k passes the
-  // limit; the trace counts k - 1. A limit of 0 or less returns the first step.
-  for (int k = 1; k <= iterationLimit; ++k, ++counts.iterations) {
-    if (order == StopOrder::TestFirst && closeEnough(f)) break;
-    x0 = i;
-    f0 = f;
-    x = chord(x0, f0, x1, f1);
-    // Stopping here returns the step taken from the last rate, never evaluated.
-    if (order == StopOrder::UpdateFirst && closeEnough(f)) break;
+  // Then the first chord is 0 / 0, and there is nothing to search.
+  const bool bothZero = f0 == 0 && f1 == 0;
+  // The last rate whose present value is known: where the search starts.
+  Real reached = i;
+  try {
+    Real x = chord(x0, f0, x1, f1);
     i = x;
-    f = presentValue(i);
+    Real f = presentValue(i);
+    reached = i;
+    // k counts the evaluated steps, the first one included, and the run ends when k passes the
+    // limit; the trace counts k - 1. A limit of 0 or less ends with the first step.
+    for (int k = 1; k <= iterationLimit; ++k, ++counts.iterations) {
+      if (order == StopOrder::TestFirst && closeEnough(f)) {
+        counts.converged = true;
+        break;
+      }
+      x0 = i;
+      f0 = f;
+      x = chord(x0, f0, x1, f1);
+      // Stopping here returns the step taken from the last rate, never evaluated.
+      if (order == StopOrder::UpdateFirst && closeEnough(f)) {
+        counts.converged = true;
+        break;
+      }
+      i = x;
+      f = presentValue(i);
+      reached = i;
+    }
+    counts.iterationRate = x;
+    if (counts.converged) return x;
+  } catch (const ArithmeticFailure& failure) {
+    if (bothZero) throw;
+    counts.iterationFailed = true;
+    counts.iterationFailure = failure.message();
   }
-  return x;
+  counts.searched = true;
+  return SearchPeriodRate(schedule, reached, counts.searchEvaluations);
 }
 
 }  // namespace kalmoris

@@ -2,6 +2,8 @@
 
 #include "core/arith.h"
 
+#include <QString>
+
 #include <span>
 
 namespace kalmoris {
@@ -29,14 +31,24 @@ Real GroupedPresentValue(std::span<const SchedulePoint> schedule, Real i);
 // Where the one-sided stopping test 0 < f <= 1e-11 stands in each iteration.
 enum class StopOrder { TestFirst, UpdateFirst };
 
-// Chord iteration for the period rate (a fraction) at which the schedule's present value is
-// zero, starting from 0.4 / P and 0.01 / P; the second point stays fixed. There is no
-// convergence flag: the value after the last iteration is returned.
+// The period rate (a fraction) at which the schedule's present value is zero. First the chord
+// iteration, starting from 0.4 / P and 0.01 / P with the second point fixed: when it meets its
+// stopping test, its value is returned as it is. When it reaches its iteration limit instead, or
+// fails on its arithmetic after both starting points, a bracketing search takes over from the
+// last rate it evaluated and returns the rate exact to the extended format, or raises
+// NoRateFailure when no rate exists. A failure at a starting point, or a present value of zero
+// at both (nothing is paid), stops the solve with its own message.
 class PeriodRateSolver {
  public:
   struct Trace {
-    int iterations = 0;   // chord steps after the first one
-    int evaluations = 0;  // present values computed
+    int iterations = 0;            // chord steps after the first one
+    int evaluations = 0;           // present values the iteration computed
+    bool converged = false;        // the iteration met its stopping test
+    bool iterationFailed = false;  // it failed on its arithmetic after the starting points
+    QString iterationFailure;      // with this message
+    Real iterationRate = 0;        // what the iteration alone returns, when it did not fail
+    bool searched = false;         // the search took over
+    int searchEvaluations = 0;     // present values the search computed
   };
   static Real solve(std::span<const SchedulePoint> schedule, Real periodsPerYear,
                     int iterationLimit, StopOrder order, Trace* trace = nullptr);

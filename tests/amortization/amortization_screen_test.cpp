@@ -401,9 +401,6 @@ class AmortizationScreenTest : public QObject {
     QTest::newRow("no instalment a year") << "ch_ech_an"
                                           << "0"
                                           << "Division flottante par zéro" << false;
-    QTest::newRow("zero rate") << "ch_le_taux"
-                               << "0"
-                               << "Opération flottante incorrecte" << true;
     QTest::newRow("no instalment") << "ch_tot_ech"
                                    << "0"
                                    << "Division flottante par zéro" << true;

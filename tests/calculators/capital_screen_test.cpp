@@ -199,18 +199,6 @@ class CapitalScreenTest : public QObject {
     QTest::addColumn<QString>("total");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("computed");
-    QTest::newRow("zero rate divides the instalment by zero")
-        << "716.43"
-        << "0"
-        << "12"
-        << "240"
-        << "Division flottante par zéro" << QStringList{"", "  0,0000000 %", "", ""};
-    QTest::newRow("zero rate and zero instalment is zero over zero")
-        << "0"
-        << "0"
-        << "12"
-        << "240"
-        << "Opération flottante incorrecte" << QStringList{"", "  0,0000000 %", "", ""};
     QTest::newRow("zero per-year count divides by zero")
         << "716.43"
         << "6"

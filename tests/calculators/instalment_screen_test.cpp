@@ -228,11 +228,6 @@ class InstalmentScreenTest : public QObject {
     QTest::addColumn<QString>("total");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("periodRate");
-    QTest::newRow("zero rate is zero over zero") << "0"
-                                                 << "12"
-                                                 << "240"
-                                                 << "Opération flottante incorrecte"
-                                                 << "  0,0000000 %";
     QTest::newRow("zero total count divides by zero") << "6"
                                                       << "12"
                                                       << "0"

@@ -49,5 +49,8 @@ inline QString InvalidOperation() {
 inline QString Overflow() {
   return QString::fromUtf8(messages::kOverflow);
 }
+inline QString NoRate() {
+  return QString::fromUtf8(messages::kNoRate);
+}
 
 }  // namespace kalmoris::testing

@@ -59,6 +59,13 @@ TEST(CapitalOf, ZeroCountGivesZero) {
   EXPECT_EQ(CapitalOf(716.43L, 0.5L, 0), 0.0L);
 }
 
+// A loan at zero rate ("prêt à taux zéro") is repaid in equal parts of its capital.
+TEST(ZeroRate, InstalmentAndCapitalAreEqualParts) {
+  EXPECT_EQ(InstalmentOf(120000, 0, 240), 500.0L);
+  EXPECT_EQ(CapitalOf(500, 0, 240), 120000.0L);
+  EXPECT_EQ(FormatFixed(InstalmentOf(100000, 0, 180), 10, 2), QStringLiteral("555,56"));
+}
+
 struct RoundTripCase {
   const char* name;
   Real annualPercent;
@@ -160,14 +167,12 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"ActuarialZeroRateZeroPerYear",
                     [] { PeriodRateFromAnnual(RateKind::Actuarial, 0, 0); },
                     testing::DivisionByZero()},
-        FailureCase{"InstalmentZeroRate", [] { InstalmentOf(100000, 0, 240); },
+        FailureCase{"InstalmentZeroRateZeroCount", [] { InstalmentOf(100000, 0, 0); },
+                    testing::DivisionByZero()},
+        FailureCase{"InstalmentZeroRateNothingLent", [] { InstalmentOf(0, 0, 0); },
                     testing::InvalidOperation()},
         FailureCase{"InstalmentZeroCount", [] { InstalmentOf(100000, 0.5L, 0); },
                     testing::DivisionByZero()},
-        FailureCase{"CapitalZeroRate", [] { CapitalOf(716.43L, 0, 240); },
-                    testing::DivisionByZero()},
-        FailureCase{"CapitalZeroRateZeroInstalment", [] { CapitalOf(0, 0, 240); },
-                    testing::InvalidOperation()},
         FailureCase{"ActuarialOfMinusHundredPercent", [] { ActuarialFromPeriod(-100, 12); },
                     testing::InvalidOperation()},
         FailureCase{"ActuarialPowerOverflows", [] { ActuarialFromPeriod(1e30L, 255); },

@@ -1,11 +1,16 @@
 #include "core/solver.h"
 
 #include "core/numbers.h"
+#include "core/rate_search.h"
 #include "tests/core/failure_expectations.h"
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <charconv>
 #include <cmath>
+#include <cstring>
+#include <iostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -200,23 +205,31 @@ TEST(PeriodRateSolver, UpdateFirstReturnsTheStepAfterTheStoppingRate) {
   EXPECT_EQ(stepped, ChordFrom(kCalculatorLoan, 12, stopped));
 }
 
-// Deposits only: the present value stays negative at every rate, so no run stops early.
+// Deposits only: the present value stays negative at every rate, so no run stops early, and
+// there is no rate for the search to find.
 const Schedule kNeverPositive = {{-1000, 12}, {-500, 24.5L}};
 
 class ExhaustedRun : public ::testing::TestWithParam<Caller> {};
 
-TEST_P(ExhaustedRun, PerformsEveryIterationAndReturnsTheLastStep) {
+TEST_P(ExhaustedRun, PerformsEveryIterationAndEndsOnTheLastStep) {
   const Caller& caller = GetParam();
   PeriodRateSolver::Trace trace;
-  const Real last =
-      PeriodRateSolver::solve(kNeverPositive, 12, caller.iterationLimit, caller.order, &trace);
+  EXPECT_TRUE(FailsWith<NoRateFailure>(
+      [&] {
+        PeriodRateSolver::solve(kNeverPositive, 12, caller.iterationLimit, caller.order, &trace);
+      },
+      testing::NoRate()));
   EXPECT_EQ(trace.iterations, caller.iterationLimit);
   EXPECT_EQ(trace.evaluations, caller.iterationLimit + 3);
-  // One more iteration is exactly one more chord step from the rate returned.
-  const Real next =
-      PeriodRateSolver::solve(kNeverPositive, 12, caller.iterationLimit + 1, caller.order);
-  EXPECT_EQ(next, ChordFrom(kNeverPositive, 12, last));
-  EXPECT_LT(GroupedPresentValue(kNeverPositive, next), 0.0L);
+  EXPECT_FALSE(trace.converged);
+  EXPECT_TRUE(trace.searched);
+  // One more iteration is exactly one more chord step from the rate the iteration ended on.
+  PeriodRateSolver::Trace longer;
+  EXPECT_THROW(
+      PeriodRateSolver::solve(kNeverPositive, 12, caller.iterationLimit + 1, caller.order, &longer),
+      NoRateFailure);
+  EXPECT_EQ(longer.iterationRate, ChordFrom(kNeverPositive, 12, trace.iterationRate));
+  EXPECT_LT(GroupedPresentValue(kNeverPositive, longer.iterationRate), 0.0L);
 }
 
 INSTANTIATE_TEST_SUITE_P(Callers, ExhaustedRun, ::testing::ValuesIn(kCallers),
@@ -237,6 +250,7 @@ TEST(PeriodRateSolver, TimeShiftChangesTheRate) {
   EXPECT_NEAR(GroupedPresentValue(shifted, moved), 0.0L, 1e-6L);
 }
 
+// Nothing to search: both starting present values are 0 and the first chord is 0 / 0.
 TEST(PeriodRateSolver, AllZeroPaymentsAreAnInvalidOperation) {
   const Schedule zeros = {{0, 1}, {0, 180}};
   PeriodRateSolver::Trace trace;
@@ -244,6 +258,17 @@ TEST(PeriodRateSolver, AllZeroPaymentsAreAnInvalidOperation) {
       [&] { PeriodRateSolver::solve(zeros, 12, 1000, StopOrder::UpdateFirst, &trace); },
       testing::InvalidOperation()));
   EXPECT_EQ(trace.evaluations, 2);
+  EXPECT_FALSE(trace.searched);
+}
+
+TEST(PeriodRateSolver, FailureAtAStartingPointKeepsItsMessage) {
+  PeriodRateSolver::Trace trace;
+  EXPECT_TRUE(FailsWith<ArithmeticFailure>(
+      [&] {
+        PeriodRateSolver::solve(Schedule{{1, -1e6L}}, 12, 200, StopOrder::TestFirst, &trace);
+      },
+      testing::Overflow()));
+  EXPECT_FALSE(trace.searched);
 }
 
 TEST(PeriodRateSolver, NoGroupsIsAnInvalidOperation) {
@@ -259,6 +284,183 @@ TEST(PeriodRateSolver, ZeroPeriodsPerYearFailsBeforeAnyPresentValue) {
       [&] { PeriodRateSolver::solve(kLoan, 0, 1000, StopOrder::UpdateFirst, &trace); },
       testing::DivisionByZero()));
   EXPECT_EQ(trace.evaluations, 0);
+}
+
+// How the chord iteration ends before the search, if it runs.
+enum class Ending { MeetsTest, ReachesLimit, FailsMidRun };
+
+struct RateCase {
+  const char* name;
+  Schedule schedule;
+  Real periodsPerYear;
+  Caller caller;
+  Ending ending;
+  const char* rate;  // nullptr where no rate exists
+  int ulps = 4;      // tolerance of the search's rate, in units of LDBL_EPSILON * |rate|
+};
+
+Real ReferenceRate(const char* text) {
+  Real rate = 0;
+  std::from_chars(text, text + std::strlen(text), rate);
+  return rate;
+}
+
+const Caller kNominal = kCallers[0];
+const Caller kAllIn = kCallers[1];
+const Caller kCalculator = kCallers[2];
+const Schedule kLongLoan = {{-250, 1}, {35, 200}};
+const Schedule kThirtyYears = {{-100000, 1}, {2001.60L, 360}};
+const Schedule kZeroRate = {{-250, 1}, {1.25L, 200}};
+const Schedule kTwoRates = {{-100, 1}, {230, 1}, {-132, 1}};
+
+// 360 groups, every count its own.
+Schedule FullDossier() {
+  Schedule schedule = {{-100000, 1}};
+  for (int g = 1; g < 360; ++g) schedule.push_back({8000.0L + (g % 7) * 10, 1 + g / 1024.0L});
+  return schedule;
+}
+
+// The rates are the output of tests/core/reference_rates.py (50-digit decimals on the same
+// extended inputs). The two rates of kTwoRates lie close together, so the present value is flat
+// there and its rounding blurs the rate over some ten ulps.
+const RateCase kRateCases[] = {
+    {"LoanMeetsTheTest", kLoan, 12, kNominal, Ending::MeetsTest, "9.375005222518294863396359e-3"},
+    {"CalculatorLoanMeetsTheTest", kCalculatorLoan, 12, kCalculator, Ending::MeetsTest,
+     "4.999984710406329233316336e-3"},
+    {"ThirtyYearsNominalMeetsTheTest", kThirtyYears, 12, kNominal, Ending::MeetsTest,
+     "1.999995564521825999151448e-2"},
+    {"ThirtyYearsTegReachesTheLimit", kThirtyYears, 12, kAllIn, Ending::ReachesLimit,
+     "1.999995564521825999151448e-2"},
+    {"LongLoanMonthly", kLongLoan, 12, kCalculator, Ending::ReachesLimit,
+     "1.399999999994176852801340e-1"},
+    {"LongLoanYearly", kLongLoan, 1, kCalculator, Ending::ReachesLimit,
+     "1.399999999994176852801340e-1"},
+    {"LongLoanYearlyNominal", kLongLoan, 1, kNominal, Ending::ReachesLimit,
+     "1.399999999994176852801340e-1"},
+    {"ManyPaymentsOfOne",
+     {{-65000, 1}, {1, 65535}},
+     12,
+     kNominal,
+     Ending::ReachesLimit,
+     "2.504977791981968176337964e-7",
+     16},
+    {"TenfoldRepayment", {{-100, 1}, {1000, 1}}, 1, kCalculator, Ending::ReachesLimit, "9"},
+    {"NegativeRate", {{-250, 1}, {35, 1}}, 12, kCalculator, Ending::ReachesLimit, "-0.86"},
+    {"ShiftedRepayments",
+     {{-250, 1}, {0, -0.766667L}, {35, 200}},
+     12,
+     kAllIn,
+     Ending::ReachesLimit,
+     "1.565102008119270408137644e-1"},
+    {"FullDossier", FullDossier(), 12, kNominal, Ending::ReachesLimit,
+     "8.029088940706002711642505e-2", 8},
+    {"ZeroRateMonthly", kZeroRate, 12, kCalculator, Ending::ReachesLimit, "0"},
+    {"ZeroRateYearly", kZeroRate, 1, kNominal, Ending::FailsMidRun, "0"},
+    {"CalculatorLoanYearly", kCalculatorLoan, 1, kCalculator, Ending::FailsMidRun,
+     "4.999984710406329233316336e-3"},
+    {"EndlessRepaymentsOverflow",
+     {{-100000, 1}, {716.43L, 65535}},
+     1,
+     kCalculator,
+     Ending::FailsMidRun,
+     "7.164299999999999999933387e-3"},
+    {"TwoRatesMonthly", kTwoRates, 12, kAllIn, Ending::ReachesLimit, "0.1", 100},
+    {"TwoRatesYearly", kTwoRates, 1, kNominal, Ending::FailsMidRun, "0.1", 100},
+    {"AllRepayments", {{100, 1}, {35, 200}}, 12, kCalculator, Ending::ReachesLimit, nullptr},
+    {"AllDeposits", kNeverPositive, 1, kNominal, Ending::ReachesLimit, nullptr},
+    {"RepaymentsNeverBalance",
+     {{-100, 1}, {230, 1}, {-140, 1}},
+     12,
+     kAllIn,
+     Ending::FailsMidRun,
+     nullptr},
+};
+
+class SolveTable : public ::testing::TestWithParam<RateCase> {};
+
+TEST_P(SolveTable, ReturnsTheIterationsRateOrTheTrueOne) {
+  const RateCase& row = GetParam();
+  PeriodRateSolver::Trace trace;
+  const auto solve = [&] {
+    return PeriodRateSolver::solve(row.schedule, row.periodsPerYear, row.caller.iterationLimit,
+                                   row.caller.order, &trace);
+  };
+  if (row.rate == nullptr) {
+    EXPECT_TRUE(FailsWith<NoRateFailure>(solve, testing::NoRate()));
+  } else {
+    const Real r = solve();
+    const Real reference = ReferenceRate(row.rate);
+    if (row.ending == Ending::MeetsTest) {
+      EXPECT_EQ(r, trace.iterationRate);
+    } else {
+      EXPECT_NEAR(r, reference, row.ulps * LDBL_EPSILON * std::fabs(reference));
+    }
+  }
+  EXPECT_EQ(trace.converged, row.ending == Ending::MeetsTest);
+  EXPECT_EQ(trace.iterationFailed, row.ending == Ending::FailsMidRun);
+  EXPECT_EQ(trace.searched, row.ending != Ending::MeetsTest);
+}
+
+INSTANTIATE_TEST_SUITE_P(Schedules, SolveTable, ::testing::ValuesIn(kRateCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// How many rates of the table are shown right to every digit (period rate in percent and as a
+// fraction), by the iteration alone and by the solver.
+TEST(SolveTable, ShowsEveryRateToItsLastDigit) {
+  const auto shown = [](Real r) { return FormatFixed(r * 100, 10, 7) + FormatFixed(r, 10, 10); };
+  int withRate = 0;
+  int iterationRight = 0;
+  int solverRight = 0;
+  for (const RateCase& row : kRateCases) {
+    if (row.rate == nullptr) continue;
+    ++withRate;
+    PeriodRateSolver::Trace trace;
+    const Real r = PeriodRateSolver::solve(row.schedule, row.periodsPerYear,
+                                           row.caller.iterationLimit, row.caller.order, &trace);
+    const QString expected = shown(ReferenceRate(row.rate));
+    if (!trace.iterationFailed && shown(trace.iterationRate) == expected) ++iterationRight;
+    if (shown(r) == expected) ++solverRight;
+  }
+  std::cout << "iteration alone " << iterationRight << ", solver " << solverRight << " of "
+            << withRate << '\n';
+  EXPECT_EQ(solverRight, withRate);
+}
+
+// Where the payments change sign twice, the schedule may have two rates: the search returns the
+// one it meets first, walking outward from where the iteration ended, above first.
+struct SeveralRatesCase {
+  const char* name;
+  Real from;
+  Real expected;
+};
+
+class SeveralRates : public ::testing::TestWithParam<SeveralRatesCase> {};
+
+TEST_P(SeveralRates, GivesTheFirstRateMet) {
+  int evaluations = 0;
+  const Real r = SearchPeriodRate(kTwoRates, GetParam().from, evaluations);
+  EXPECT_NEAR(r, GetParam().expected, 100 * LDBL_EPSILON * GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(TwoRates, SeveralRates,
+                         ::testing::Values(SeveralRatesCase{"BetweenThemAboveFirst", 0.16L, 0.2L},
+                                           SeveralRatesCase{"BetweenThemNearerBelow", 0.12L, 0.1L},
+                                           SeveralRatesCase{"FromBelowBoth", -0.5L, 0.1L},
+                                           SeveralRatesCase{"BothInOneCellNearerFirst", 5, 0.2L}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// At a double rate the present value touches zero: the search ends quickly, either on the rate
+// (to the precision a touching zero allows) or saying there is none.
+TEST(SeveralRates, DoubleRateEndsQuickly) {
+  const Schedule touching = {{-100, 1}, {230, 1}, {-132.25L, 1}};
+  for (const Real from : {0.0L, 3.0L}) {
+    int evaluations = 0;
+    try {
+      EXPECT_NEAR(SearchPeriodRate(touching, from, evaluations), 0.15L, 1e-8L);
+    } catch (const NoRateFailure&) {
+    }
+    EXPECT_LT(evaluations, 1000);
+  }
 }
 
 }  // namespace

@@ -107,7 +107,12 @@ TEST_P(RewrittenCell, IsWrittenAfterOneSpace) {
   ValidatedLoan loan;
   typeLoanGrid(loan.view);
   loan.view.writeCell(row.col, 2, text(row.typed));
-  loan.calculate();
+  // Repayments counted 0 or backwards leave the loan without a rate; the cells are rewritten
+  // before the solve says so.
+  try {
+    loan.calculate();
+  } catch (const NoRateFailure&) {
+  }
   EXPECT_EQ(loan.view.cellText(row.col, 2), text(row.rewritten));
 }
 
