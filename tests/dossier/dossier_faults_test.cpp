@@ -1,7 +1,7 @@
 // The dossier's files when the system fails them: a full disk, a read-only or vanished
 // folder, and files that cannot or should not be opened. The previous file stays intact byte
 // for byte, the message is the right French one, and the screen keeps what it showed.
-#include "tests/dossier/dossier_screen_test.h"
+#include "tests/dossier/dossier_steps.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +13,8 @@
 #include <sys/file.h>
 #include <sys/mount.h>
 #include <unistd.h>
+
+using namespace kalmoris::testing;
 
 namespace {
 
@@ -55,36 +57,40 @@ class SmallDisk {
 
 }  // namespace
 
-class DossierFaultsTest : public kalmoris::testing::DossierScreenTest {
+class DossierFaultsTest : public ScreenFixture {
   Q_OBJECT
 
+  ScreenDriver d;
+
   void saveAs(const QString& name) {
-    d->platform().saveAnswers.push_back(name);
-    d->trigger("Men_ENREGISTRERSOUS1_");
+    platform().saveAnswers.push_back(name);
+    d.trigger("Men_ENREGISTRERSOUS1_");
   }
   void open(const QString& name) {
-    d->platform().openAnswers.push_back(name);
-    d->trigger("Men_OUVRIR1_");
+    platform().openAnswers.push_back(name);
+    d.trigger("Men_OUVRIR1_");
   }
   // The loan of the first worked example, validated and calculated, saved in `name`.
   QByteArray savedLoan(const QString& name) {
-    d->typeValidatedLoan();
-    d->click("BBt_CALCUL");
+    typeValidatedLoan(d);
+    d.click("BBt_CALCUL");
     saveAs(name);
-    [&] { QVERIFY2(d->takeErrors().isEmpty(), "the first save succeeds"); }();
+    [&] { QVERIFY2(takeErrors().isEmpty(), "the first save succeeds"); }();
     return contents(name);
   }
   QStringList screenTexts() const {
     QStringList texts;
     for (const char* name : {"ch_nom_emp", "ch_capital", "ch_nb_remb", "ch_grpv", "Panel1",
                              "Panel39", "Panel125", "Panel127"})
-      texts.append(d->text(name));
+      texts.append(d.text(name));
     for (int row = 1; row <= 2; ++row)
-      for (int col = 1; col <= 5; ++col) texts.append(d->cell(col, row));
+      for (int col = 1; col <= 5; ++col) texts.append(d.cell(col, row));
     return texts;
   }
 
  private slots:
+  void init() { d = openDossier(*this); }
+
   void fullDiskLeavesThePreviousFileWhole() {
     SmallDisk disk;
     if (!disk.mounted()) QSKIP("no file system of its own can be mounted here");
@@ -92,9 +98,9 @@ class DossierFaultsTest : public kalmoris::testing::DossierScreenTest {
     const QByteArray before = savedLoan(name);
     QVERIFY(!before.isEmpty());
     disk.fill();
-    d->type("ch_nom_emp", QString(3000, u'Z'));  // a dossier larger than what is left
-    d->trigger("ENREGISTRER1");
-    QCOMPARE(d->takeErrors(), QStringList{"Disque plein"});
+    d.type("ch_nom_emp", QString(3000, u'Z'));  // a dossier larger than what is left
+    d.trigger("ENREGISTRER1");
+    QCOMPARE(takeErrors(), QStringList{"Disque plein"});
     QCOMPARE(contents(name), before);
   }
 
@@ -104,9 +110,9 @@ class DossierFaultsTest : public kalmoris::testing::DossierScreenTest {
     const QString name = disk.path("pret.TEG");
     const QByteArray before = savedLoan(name);
     QVERIFY(disk.makeReadOnly());
-    d->type("ch_nom_emp", "AUTRE EMPRUNTEUR");
-    d->trigger("ENREGISTRER1");
-    QCOMPARE(d->takeErrors(), QStringList{"Accès au fichier refusé"});
+    d.type("ch_nom_emp", "AUTRE EMPRUNTEUR");
+    d.trigger("ENREGISTRER1");
+    QCOMPARE(takeErrors(), QStringList{"Accès au fichier refusé"});
     QCOMPARE(contents(name), before);
   }
 
@@ -116,8 +122,8 @@ class DossierFaultsTest : public kalmoris::testing::DossierScreenTest {
     savedLoan(name);
     const QStringList shown = screenTexts();
     folder.reset();  // the folder disappears behind the program's back
-    d->trigger("ENREGISTRER1");
-    QCOMPARE(d->takeErrors(), QStringList{"Fichier introuvable"});
+    d.trigger("ENREGISTRER1");
+    QCOMPARE(takeErrors(), QStringList{"Fichier introuvable"});
     QCOMPARE(screenTexts(), shown);
     QVERIFY(!QFile::exists(name));
   }
@@ -144,13 +150,13 @@ class DossierFaultsTest : public kalmoris::testing::DossierScreenTest {
         file.write(block);
       }
     }
-    d->typeValidatedLoan();
-    d->click("BBt_CALCUL");
+    typeValidatedLoan(d);
+    d.click("BBt_CALCUL");
     const QStringList shown = screenTexts();
     QElapsedTimer timer;
     timer.start();
     open(name);
-    const QStringList errors = d->takeErrors();
+    const QStringList errors = takeErrors();
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors[0].contains(name), qPrintable(errors[0]));  // the message names the file
     QVERIFY2(timer.elapsed() < 5000, "the program does not hang on it");
@@ -167,7 +173,7 @@ class DossierFaultsTest : public kalmoris::testing::DossierScreenTest {
     file.close();
     QFile::setPermissions(name, QFileDevice::Permissions());
     open(name);
-    QCOMPARE(d->takeErrors(), QStringList{"Accès au fichier refusé"});
+    QCOMPARE(takeErrors(), QStringList{"Accès au fichier refusé"});
   }
 
   // Locks on this system are advisory: a dossier another program holds locked still opens.
@@ -179,10 +185,10 @@ class DossierFaultsTest : public kalmoris::testing::DossierScreenTest {
     holder.start("flock", {"--exclusive", name, "sleep", "30"});
     QVERIFY(holder.waitForStarted());
     QTest::qWait(200);
-    d->click("effac_tout");
+    d.click("effac_tout");
     open(name);
-    QVERIFY(d->takeErrors().isEmpty());
-    QCOMPARE(d->text("ch_capital"), QString(" 200000,00"));
+    QVERIFY(takeErrors().isEmpty());
+    QCOMPARE(d.text("ch_capital"), QString(" 200000,00"));
     holder.kill();
     holder.waitForFinished();
   }
