@@ -1,15 +1,12 @@
 // The print panel of the amortization screen and its reports, printed on recording documents.
+#include "amortization/amortization_screen.h"
+#include "tests/amortization/amortization_steps.h"
 #include "ui/qt_platform.h"
-#include "tests/amortization/form7_driver.h"
-#include "testing/scripted_platform.h"
 
+#include <QComboBox>
 #include <QtTest>
 
-using kalmoris::testing::DocumentEvent;
-using kalmoris::testing::DocumentRecord;
-using kalmoris::testing::Form7Driver;
-using kalmoris::testing::ModalGuard;
-using kalmoris::testing::ScriptedPlatform;
+using namespace kalmoris::testing;
 
 namespace {
 const QString kFrancsTitle = QStringLiteral(" Edition du TABLEAU d'AMORTISSEMENT en FRANCS.");
@@ -33,69 +30,50 @@ QStringList rowNumbers(const DocumentRecord& record) {
 }
 }  // namespace
 
-class AmortizationPrintTest : public QObject {
+class AmortizationPrintTest : public ScreenFixture {
   Q_OBJECT
 
-  ScriptedPlatform platform_;
-  ModalGuard* guard_ = nullptr;
-  std::unique_ptr<Form7Driver> screen_;
+  ScreenDriver s;
 
-  const Form7Driver& s() const { return *screen_; }
-  QComboBox* printers() const { return s().find<QComboBox>("PrinterCombo"); }
+  QComboBox* printers() const { return s.find<QComboBox>("PrinterCombo"); }
 
  private slots:
-  void initTestCase() {
-    kalmoris::installPlatform(&platform_);
-    guard_ = new ModalGuard(platform_);
-    platform_.areas[QStringLiteral("Imprimante Atelier")] = {2400, 3300, 203, 279};
-  }
-  void cleanupTestCase() {
-    delete guard_;
-    kalmoris::installPlatform(nullptr);
-  }
   void init() {
-    platform_.current = QStringLiteral("Imprimante Bureau");
-    platform_.printed.clear();
-    screen_ = std::make_unique<Form7Driver>();
-    s().form()->show();
-  }
-  void cleanup() {
-    screen_.reset();
-    QVERIFY2(platform_.unexpected.isEmpty(), qPrintable(platform_.unexpected.join("; ")));
-    QVERIFY2(platform_.errors.isEmpty(), qPrintable(platform_.takeErrors().join("; ")));
+    s = open(new kalmoris::TForm7);
+    platform().areas[QStringLiteral("Imprimante Atelier")] = {2400, 3300, 203, 279};
   }
 
   void imprimerOpensThePanelOnTheWholeSchedule() {
-    s().displayFrancsLoan();
-    s().openPrintPanel();
-    kalmoris::Panel* panel = s().panel("panel6");
+    displayFrancsLoan(s);
+    s.click("IMPRIMER");
+    kalmoris::Panel* panel = s.panel("panel6");
     QVERIFY(panel->isVisible());
     QCOMPARE(panel->pos(), QPoint(296, 188));
-    QCOMPARE(s().field("ch_ech_dep")->text(), QString("1"));
-    QCOMPARE(s().field("ch_Ech_but")->text(), QString("240"));
+    QCOMPARE(s.text("ch_ech_dep"), QString("1"));
+    QCOMPARE(s.text("ch_Ech_but"), QString("240"));
     QStringList listed;
     for (int k = 0; k < printers()->count(); ++k) listed.append(printers()->itemText(k));
-    QCOMPARE(listed, platform_.printers);
+    QCOMPARE(listed, platform().printers);
     QCOMPARE(printers()->currentText(), QString("Imprimante Bureau"));
-    QVERIFY(!s().panel("Panel7")->isVisible());
-    QVERIFY(platform_.printed.empty());
+    QVERIFY(!s.shown("Panel7"));
+    QVERIFY(platform().printed.empty());
   }
 
   void helpAndReturnButtonsShowAndHideThePanels() {
-    s().displayFrancsLoan();
-    s().openPrintPanel();
-    s().click("BitBtn1");
-    kalmoris::Panel* help = s().panel("Panel7");
+    displayFrancsLoan(s);
+    s.click("IMPRIMER");
+    s.click("BitBtn1");
+    kalmoris::Panel* help = s.panel("Panel7");
     QVERIFY(help->isVisible());
-    QVERIFY(help->x() >= s().panel("panel6")->geometry().right());
-    s().click("Button1");
+    QVERIFY(help->x() >= s.panel("panel6")->geometry().right());
+    s.click("Button1");
     QVERIFY(!help->isVisible());
-    QVERIFY(s().panel("panel6")->isVisible());
-    s().click("BitBtn1");
-    s().click("Button5");
+    QVERIFY(s.shown("panel6"));
+    s.click("BitBtn1");
+    s.click("Button5");
     QVERIFY(!help->isVisible());
-    QVERIFY(!s().panel("panel6")->isVisible());
-    QVERIFY(s().button("IMPRIMER")->isEnabled());
+    QVERIFY(!s.shown("panel6"));
+    QVERIFY(s.button("IMPRIMER")->isEnabled());
   }
 
   void eachPrintButtonPrintsItsCurrency_data() {
@@ -120,11 +98,11 @@ class AmortizationPrintTest : public QObject {
     QFETCH(QString, capitalLine);
     QFETCH(QString, instalmentLine);
     QFETCH(QString, firstRow);
-    s().displayFrancsLoan();
-    s().openPrintPanel();
-    s().click(button);
-    QCOMPARE(int(platform_.printed.size()), 1);
-    const DocumentRecord& report = platform_.lastPrinted();
+    displayFrancsLoan(s);
+    s.click("IMPRIMER");
+    s.click(button);
+    QCOMPARE(int(platform().printed.size()), 1);
+    const DocumentRecord& report = platform().lastPrinted();
     QVERIFY(report.finished);
     QCOMPARE(report.pageCount(), 5);
     const QStringList lines = report.lines();
@@ -138,23 +116,22 @@ class AmortizationPrintTest : public QObject {
     QCOMPARE(lines[9], instalmentLine);
     QCOMPARE(lines[13], firstRow);
     // Printing closes the panel and leaves the display as it was, ready to print again.
-    QVERIFY(!s().panel("panel6")->isVisible());
-    QVERIFY(s().button("IMPRIMER")->isEnabled());
-    QCOMPARE(s().cell(1, 3, 242), QString("71943,45"));
+    QVERIFY(!s.shown("panel6"));
+    QVERIFY(s.button("IMPRIMER")->isEnabled());
+    QCOMPARE(s.cell(3, 242), QString("71943,45"));
   }
 
   void typedRangePrintsOnlyItsRows() {
-    s().displayFrancsLoan();
-    s().openPrintPanel();
-    s().field("ch_ech_dep")->setText("25");
-    s().field("ch_Ech_but")->setText("30");
-    s().click("imp_fr");
-    QCOMPARE(rowNumbers(platform_.lastPrinted()),
+    displayFrancsLoan(s);
+    s.click("IMPRIMER");
+    s.fill({{"ch_ech_dep", "25"}, {"ch_Ech_but", "30"}});
+    s.click("imp_fr");
+    QCOMPARE(rowNumbers(platform().lastPrinted()),
              (QStringList{"25", "26", "27", "28", "29", "30"}));
     // The next IMPRIMER proposes the whole schedule again.
-    s().openPrintPanel();
-    QCOMPARE(s().field("ch_ech_dep")->text(), QString("1"));
-    QCOMPARE(s().field("ch_Ech_but")->text(), QString("240"));
+    s.click("IMPRIMER");
+    QCOMPARE(s.text("ch_ech_dep"), QString("1"));
+    QCOMPARE(s.text("ch_Ech_but"), QString("240"));
   }
 
   void refusedRangeKeepsThePanelOpenAndPrintsNothing_data() {
@@ -175,14 +152,13 @@ class AmortizationPrintTest : public QObject {
     QFETCH(QString, first);
     QFETCH(QString, last);
     QFETCH(QString, message);
-    s().displayFrancsLoan();
-    s().openPrintPanel();
-    s().field("ch_ech_dep")->setText(first);
-    s().field("ch_Ech_but")->setText(last);
-    s().click("imp_eu");
-    QCOMPARE(platform_.takeErrors(), QStringList{message});
-    QVERIFY(platform_.printed.empty());
-    QVERIFY(s().panel("panel6")->isVisible());
+    displayFrancsLoan(s);
+    s.click("IMPRIMER");
+    s.fill({{"ch_ech_dep", first}, {"ch_Ech_but", last}});
+    s.click("imp_eu");
+    QCOMPARE(takeErrors(), QStringList{message});
+    QVERIFY(platform().printed.empty());
+    QVERIFY(s.shown("panel6"));
   }
 
   // The print panel closes with either RECTIFIER, so no report is printed without a currency.
@@ -193,60 +169,60 @@ class AmortizationPrintTest : public QObject {
   }
   void rectifierClosesThePrintPanel() {
     QFETCH(QString, rectify);
-    s().displayFrancsLoan();
-    s().openPrintPanel();
-    s().click("BitBtn1");
-    s().click(rectify);
-    QVERIFY(!s().panel("panel6")->isVisible());
-    QVERIFY(!s().panel("Panel7")->isVisible());
-    QVERIFY(!s().button("IMPRIMER")->isEnabled());
+    displayFrancsLoan(s);
+    s.click("IMPRIMER");
+    s.click("BitBtn1");
+    s.click(rectify);
+    QVERIFY(!s.shown("panel6"));
+    QVERIFY(!s.shown("Panel7"));
+    QVERIFY(!s.button("IMPRIMER")->isEnabled());
   }
 
   // After EFFACER the choice buttons are enabled again; a choice changed while the panel is
   // open does not relabel the schedule of the display.
   void reportFollowsTheChoicesOfTheDisplay() {
-    s().displayFrancsLoan();
-    s().click("EFFACER");
-    s().fill("100000", "6", "12", "240", "3", "2002");
-    s().click("AFFICHER");
-    s().openPrintPanel();
-    s().click("euros");
-    s().click("tx_actu");
-    s().click("imp_fr");
-    const QStringList lines = platform_.lastPrinted().lines();
+    displayFrancsLoan(s);
+    s.click("EFFACER");
+    fillLoan(s, "100000", "6", "12", "240", "3", "2002");
+    s.click("AFFICHER");
+    s.click("IMPRIMER");
+    s.click("euros");
+    s.click("tx_actu");
+    s.click("imp_fr");
+    const QStringList lines = platform().lastPrinted().lines();
     QCOMPARE(lines[2], QString(":...Montant du CAPITAL  : 100000,00 Francs."));
     QCOMPARE(lines[3], QString(":...TAUX ANNUEL exprimé en TAUX PROPORTIONNEL."));
     QCOMPARE(lines[9], QString("=>.....Le MONTANT D'UNE ECHEANCE est de: 716,43"));
   }
 
   void printerChoiceBecomesCurrentAndRemeasuresThePage() {
-    s().displayFrancsLoan();
-    s().openPrintPanel();
+    displayFrancsLoan(s);
+    s.click("IMPRIMER");
     printers()->setCurrentIndex(1);
-    QCOMPARE(platform_.current, QString("Imprimante Atelier"));
-    s().click("imp_fr");
+    QCOMPARE(platform().current, QString("Imprimante Atelier"));
+    s.click("imp_fr");
     // 2400 dots over 20 cm and 3300 over 27 cm: 120 and 122 dots a centimetre.
-    const DocumentEvent* title = drawnText(platform_.lastPrinted(), kFrancsTitle);
+    const DocumentEvent* title = drawnText(platform().lastPrinted(), kFrancsTitle);
     QVERIFY(title);
     QCOMPARE(QPoint(title->x, title->y), QPoint(10 * 12 + 240, 10 * 122 / 10 + 244));
 
-    s().openPrintPanel();
+    s.click("IMPRIMER");
     printers()->setCurrentIndex(0);
-    QCOMPARE(platform_.current, QString("Imprimante Bureau"));
-    s().click("imp_fr");
-    title = drawnText(platform_.lastPrinted(), kFrancsTitle);
+    QCOMPARE(platform().current, QString("Imprimante Bureau"));
+    s.click("imp_fr");
+    title = drawnText(platform().lastPrinted(), kFrancsTitle);
     QCOMPARE(QPoint(title->x, title->y), QPoint(10 * 24 + 480, 10 * 244 / 10 + 488));
   }
 
   // Another screen's print dialog may change the application's printer: the list and the page
   // follow it when the panel opens.
   void printerChangedElsewhereIsShownAndMeasured() {
-    s().displayFrancsLoan();
-    platform_.current = QStringLiteral("Imprimante Atelier");
-    s().openPrintPanel();
+    displayFrancsLoan(s);
+    platform().current = QStringLiteral("Imprimante Atelier");
+    s.click("IMPRIMER");
     QCOMPARE(printers()->currentText(), QString("Imprimante Atelier"));
-    s().click("imp_fr");
-    const DocumentEvent* title = drawnText(platform_.lastPrinted(), kFrancsTitle);
+    s.click("imp_fr");
+    const DocumentEvent* title = drawnText(platform().lastPrinted(), kFrancsTitle);
     QCOMPARE(QPoint(title->x, title->y), QPoint(360, 366));
   }
 
@@ -254,14 +230,14 @@ class AmortizationPrintTest : public QObject {
     kalmoris::QtPlatform real;
     kalmoris::installPlatform(&real);
     {
-      Form7Driver screen;
-      QComboBox* list = screen.find<QComboBox>("PrinterCombo");
+      kalmoris::TForm7 screen;
+      QComboBox* list = ScreenDriver(&screen).find<QComboBox>("PrinterCombo");
       QVERIFY(list->findText(kalmoris::QtPlatform::pdfOutputName()) >= 0);
       QCOMPARE(list->currentText(), real.currentPrinterName());
       list->setCurrentIndex(list->findText(kalmoris::QtPlatform::pdfOutputName()));
       QCOMPARE(real.currentPrinterName(), kalmoris::QtPlatform::pdfOutputName());
     }
-    kalmoris::installPlatform(&platform_);
+    kalmoris::installPlatform(&platform());
   }
 };
 

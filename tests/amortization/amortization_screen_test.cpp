@@ -1,66 +1,42 @@
 // The amortization screen driven through its controls without a display: the choices, the
 // entries and their change rule, the Enter chain, EFFACER and the display.
-#include "tests/amortization/form7_driver.h"
-#include "testing/scripted_platform.h"
+#include "amortization/amortization_screen.h"
+#include "tests/amortization/amortization_steps.h"
+#include "ui/colors.h"
 
-#include <QApplication>
 #include <QtTest>
 
-using kalmoris::Panel;
 using kalmoris::StringGrid;
-using kalmoris::testing::Form7Driver;
-using kalmoris::testing::ModalGuard;
-using kalmoris::testing::ScriptedPlatform;
+using namespace kalmoris::testing;
 namespace colors = kalmoris::colors;
 
-class AmortizationScreenTest : public QObject {
+class AmortizationScreenTest : public ScreenFixture {
   Q_OBJECT
 
-  ScriptedPlatform platform_;
-  ModalGuard* guard_ = nullptr;
-  std::unique_ptr<Form7Driver> screen_;
-
-  const Form7Driver& s() const { return *screen_; }
+  ScreenDriver s;
 
  private slots:
-  void initTestCase() {
-    kalmoris::installPlatform(&platform_);
-    guard_ = new ModalGuard(platform_);
-  }
-  void cleanupTestCase() {
-    delete guard_;
-    kalmoris::installPlatform(nullptr);
-  }
-  void init() {
-    screen_ = std::make_unique<Form7Driver>();
-    s().form()->show();
-    QVERIFY(QTest::qWaitForWindowActive(s().form()));
-  }
-  void cleanup() {
-    screen_.reset();
-    QVERIFY2(platform_.unexpected.isEmpty(), qPrintable(platform_.unexpected.join("; ")));
-    QVERIFY2(platform_.errors.isEmpty(), qPrintable(platform_.takeErrors().join("; ")));
-  }
+  void init() { s = open(new kalmoris::TForm7); }
 
   void startsEmptyWithBothCommandsDisabled() {
-    QCOMPARE(s().form()->objectName(), QString("Form7"));
-    QCOMPARE(s().form()->windowTitle(), QString("-7- TABLEAU D'AMORTISSEMENT"));
-    for (QLineEdit* field : s().form()->findChildren<QLineEdit*>())
+    QCOMPARE(s.screen()->objectName(), QString("Form7"));
+    QCOMPARE(s.screen()->windowTitle(), QString("-7- TABLEAU D'AMORTISSEMENT"));
+    for (QLineEdit* field : s.screen()->findChildren<QLineEdit*>())
       QVERIFY2(field->text().isEmpty(), qPrintable(field->objectName()));
     for (const char* name :
          {"taux_per", "taux_equi", "Panel2", "Panel3", "Panel4", "Panel5", "echeance"})
-      QVERIFY2(s().text(name).isEmpty(), name);
-    QCOMPARE(s().find<QLabel>("Label2")->text(), QString("TAUX ANNUEL"));
-    QVERIFY(!s().button("AFFICHER")->isEnabled());
-    QVERIFY(!s().button("IMPRIMER")->isEnabled());
-    QVERIFY(!s().panel("panel6")->isVisible());
-    QVERIFY(!s().panel("Panel7")->isVisible());
-    QCOMPARE(s().find<QGroupBox>("AFFI1")->title(), QString());
-    QCOMPARE(s().find<QGroupBox>("AFFI2")->title(), QString());
+      QVERIFY2(s.text(name).isEmpty(), name);
+    QCOMPARE(s.text("Label2"), QString("TAUX ANNUEL"));
+    QVERIFY(!s.button("AFFICHER")->isEnabled());
+    QVERIFY(!s.button("IMPRIMER")->isEnabled());
+    QVERIFY(!s.shown("panel6"));
+    QVERIFY(!s.shown("Panel7"));
+    QCOMPARE(s.text("AFFI1"), QString());
+    QCOMPARE(s.text("AFFI2"), QString());
     const QStringList headers = {"Num. Echéance", "Date Echeance",    "Echéance",
                                  "Part Intérêts", "Part amortissmnt", "Capital reste du"};
-    for (int number : {1, 2}) {
-      StringGrid* grid = s().grid(number);
+    for (const char* name : {"StringGrid1", "StringGrid2"}) {
+      StringGrid* grid = s.grid(name);
       QCOMPARE(grid->rowCount(), 13);
       QCOMPARE(grid->colCount(), 6);
       QCOMPARE(grid->cells()->fixedCols(), 1);
@@ -70,7 +46,7 @@ class AmortizationScreenTest : public QObject {
       QCOMPARE(grid->columnWidth(0), 90);
       QCOMPARE(grid->rowHeight(0), 20);
     }
-    QVERIFY(s().gridsEmpty());
+    QVERIFY(gridsEmpty(s));
   }
 
   void controlsCarryTheirNamesAndCaptions_data() {
@@ -147,13 +123,7 @@ class AmortizationScreenTest : public QObject {
   void controlsCarryTheirNamesAndCaptions() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
-    QWidget* control = s().find(name);
-    if (auto* button = qobject_cast<QAbstractButton*>(control))
-      QCOMPARE(button->text(), caption);
-    else if (auto* box = qobject_cast<QGroupBox*>(control))
-      QCOMPARE(box->title(), caption);
-    else
-      QCOMPARE(qobject_cast<QLabel*>(control)->text(), caption);
+    QCOMPARE(s.text(name), caption);
   }
 
   void choicesEnableAfficherOnlyWhenBothAreMade_data() {
@@ -183,58 +153,58 @@ class AmortizationScreenTest : public QObject {
     QFETCH(bool, afficher);
     QFETCH(QStringList, disabled);
     QFETCH(QString, label);
-    for (const QString& name : clicks) s().click(name);
-    QCOMPARE(s().button("AFFICHER")->isEnabled(), afficher);
+    for (const QString& name : clicks) s.click(name);
+    QCOMPARE(s.button("AFFICHER")->isEnabled(), afficher);
     for (const char* name : {"francs", "euros", "tx_prop", "tx_actu"})
-      QCOMPARE(s().button(name)->isEnabled(), !disabled.contains(name));
-    QCOMPARE(s().find<QLabel>("Label2")->text(), label);
+      QCOMPARE(s.button(name)->isEnabled(), !disabled.contains(name));
+    QCOMPARE(s.text("Label2"), label);
   }
 
   void rateKindChoiceMovesTheFocusToTheCapital() {
-    s().click("tx_actu");
-    QCOMPARE(QApplication::focusWidget(), s().field("ch_capital"));
+    s.click("tx_actu");
+    QVERIFY(s.hasFocus("ch_capital"));
   }
 
   void francsLoanFillsTheResultsAndBothGrids() {
-    s().displayFrancsLoan();
-    QCOMPARE(s().field("ch_capital")->text(), QString("100000,00"));
-    QCOMPARE(s().field("ch_le_taux")->text(), QString("6,0000"));
-    QCOMPARE(s().field("ch_ech_an")->text(), QString("12"));
-    QCOMPARE(s().text("taux_per"), QString("  0,50000000 %"));
-    QCOMPARE(s().text("echeance"), QString("716,43"));
-    QCOMPARE(s().text("Panel2"), QString("Francs"));
-    QCOMPARE(s().text("Panel3"), QString("109,22"));
-    QCOMPARE(s().text("Panel5"), QString("Euros"));
-    QCOMPARE(s().text("taux_equi"), QString("6,1678 %"));
-    QCOMPARE(s().text("Panel4"), QString("ACTUARIEL"));
-    QCOMPARE(s().find<QGroupBox>("AFFI1")->title(), QString("TABLEAU d'AMORTISSEMENT en FRANCS"));
-    QCOMPARE(s().find<QGroupBox>("AFFI2")->title(), QString("TABLEAU d'AMORTISSEMENT en EUROS"));
-    QVERIFY(s().button("IMPRIMER")->isEnabled());
-    QCOMPARE(colors::background(s().field("ch_capital")), colors::White);
+    displayFrancsLoan(s);
+    QCOMPARE(s.text("ch_capital"), QString("100000,00"));
+    QCOMPARE(s.text("ch_le_taux"), QString("6,0000"));
+    QCOMPARE(s.text("ch_ech_an"), QString("12"));
+    QCOMPARE(s.text("taux_per"), QString("  0,50000000 %"));
+    QCOMPARE(s.text("echeance"), QString("716,43"));
+    QCOMPARE(s.text("Panel2"), QString("Francs"));
+    QCOMPARE(s.text("Panel3"), QString("109,22"));
+    QCOMPARE(s.text("Panel5"), QString("Euros"));
+    QCOMPARE(s.text("taux_equi"), QString("6,1678 %"));
+    QCOMPARE(s.text("Panel4"), QString("ACTUARIEL"));
+    QCOMPARE(s.text("AFFI1"), QString("TABLEAU d'AMORTISSEMENT en FRANCS"));
+    QCOMPARE(s.text("AFFI2"), QString("TABLEAU d'AMORTISSEMENT en EUROS"));
+    QVERIFY(s.button("IMPRIMER")->isEnabled());
+    QCOMPARE(s.background("ch_capital"), colors::White);
 
-    QCOMPARE(s().grid(1)->rowCount(), 243);
-    QCOMPARE(s().grid(2)->rowCount(), 243);
+    QCOMPARE(s.grid()->rowCount(), 243);
+    QCOMPARE(s.grid("StringGrid2")->rowCount(), 243);
     const QStringList row1 = {"", "", "", "", "", "100000,00"};
     const QStringList row2 = {"1", "03 / 2002", "716,43", "500,00", "216,43", "99783,57"};
     const QStringList row3 = {"2", "04 / 2002", "716,43", "498,92", "217,51", "99566,06"};
     const QStringList row242 = {"", "", "", "71943,45", "100000,00", ""};
     for (int col = 0; col < 6; ++col) {
-      QCOMPARE(s().cell(1, col, 1), row1[col]);
-      QCOMPARE(s().cell(1, col, 2), row2[col]);
-      QCOMPARE(s().cell(1, col, 3), row3[col]);
-      QCOMPARE(s().cell(1, col, 242), row242[col]);
+      QCOMPARE(s.cell(col, 1), row1[col]);
+      QCOMPARE(s.cell(col, 2), row2[col]);
+      QCOMPARE(s.cell(col, 3), row3[col]);
+      QCOMPARE(s.cell(col, 242), row242[col]);
     }
-    QCOMPARE(s().cell(1, 0, 241), QString("240"));
-    QCOMPARE(s().cell(1, 3, 241), QString("3,56"));
-    QCOMPARE(s().cell(1, 4, 241), QString("712,87"));
-    QVERIFY(s().cell(1, 5, 241) == "0,00" || s().cell(1, 5, 241) == "-0,00");
+    QCOMPARE(s.cell(0, 241), QString("240"));
+    QCOMPARE(s.cell(3, 241), QString("3,56"));
+    QCOMPARE(s.cell(4, 241), QString("712,87"));
+    QVERIFY(s.cell(5, 241) == "0,00" || s.cell(5, 241) == "-0,00");
 
     const QStringList euros = {"1", "03 / 2002", "109,22", "76,22", "32,99", "15211,91"};
-    QCOMPARE(s().cell(2, 5, 1), QString("15244,90"));
-    for (int col = 0; col < 6; ++col) QCOMPARE(s().cell(2, col, 2), euros[col]);
+    QCOMPARE(s.cell(5, 1, "StringGrid2"), QString("15244,90"));
+    for (int col = 0; col < 6; ++col) QCOMPARE(s.cell(col, 2, "StringGrid2"), euros[col]);
 
     // The view shows the same cells: column 0 as the row headers.
-    const QAbstractItemModel* view = s().grid(1)->model();
+    const QAbstractItemModel* view = s.grid()->model();
     QCOMPARE(view->rowCount(), 242);
     QCOMPARE(view->headerData(1, Qt::Vertical).toString(), QString("1"));
     QCOMPARE(view->index(1, 0).data().toString(), QString("03 / 2002"));
@@ -242,26 +212,26 @@ class AmortizationScreenTest : public QObject {
   }
 
   void actuarialLoanGivesItsProportionalEquivalent() {
-    s().displayFrancsLoan("tx_actu");
-    QCOMPARE(s().text("taux_per"), QString("  0,48675506 %"));
-    QCOMPARE(s().text("echeance"), QString("707,29"));
-    QCOMPARE(s().text("taux_equi"), QString("5,8411 %"));
-    QCOMPARE(s().text("Panel4"), QString("PROPORTIONNEL"));
-    QCOMPARE(s().cell(1, 2, 2), QString("707,29"));
+    displayFrancsLoan(s, "tx_actu");
+    QCOMPARE(s.text("taux_per"), QString("  0,48675506 %"));
+    QCOMPARE(s.text("echeance"), QString("707,29"));
+    QCOMPARE(s.text("taux_equi"), QString("5,8411 %"));
+    QCOMPARE(s.text("Panel4"), QString("PROPORTIONNEL"));
+    QCOMPARE(s.cell(2, 2), QString("707,29"));
   }
 
   // The other-currency instalment comes from the converted capital, not from the rounded one.
   void eurosLoanShowsFrancsInTheSecondGrid() {
-    s().choose("euros", "tx_prop");
-    s().fill("100000", "6", "12", "240", "3", "2002");
-    s().click("AFFICHER");
-    QCOMPARE(s().text("Panel2"), QString("Euros"));
-    QCOMPARE(s().text("Panel5"), QString("Francs"));
-    QCOMPARE(s().text("Panel3"), QString("4699,48"));
-    QCOMPARE(s().find<QGroupBox>("AFFI1")->title(), QString("TABLEAU d'AMORTISSEMENT en EUROS"));
-    QCOMPARE(s().find<QGroupBox>("AFFI2")->title(), QString("TABLEAU d'AMORTISSEMENT en FRANCS"));
-    QCOMPARE(s().cell(2, 5, 1), QString("655957,00"));
-    QCOMPARE(s().cell(2, 2, 2), QString("4699,48"));
+    choose(s, "euros", "tx_prop");
+    fillLoan(s, "100000", "6", "12", "240", "3", "2002");
+    s.click("AFFICHER");
+    QCOMPARE(s.text("Panel2"), QString("Euros"));
+    QCOMPARE(s.text("Panel5"), QString("Francs"));
+    QCOMPARE(s.text("Panel3"), QString("4699,48"));
+    QCOMPARE(s.text("AFFI1"), QString("TABLEAU d'AMORTISSEMENT en EUROS"));
+    QCOMPARE(s.text("AFFI2"), QString("TABLEAU d'AMORTISSEMENT en FRANCS"));
+    QCOMPARE(s.cell(5, 1, "StringGrid2"), QString("655957,00"));
+    QCOMPARE(s.cell(2, 2, "StringGrid2"), QString("4699,48"));
   }
 
   void datesFollowTheRepaymentsPerYear_data() {
@@ -299,24 +269,24 @@ class AmortizationScreenTest : public QObject {
     QFETCH(QString, year);
     QFETCH(QStringList, dates);
     QFETCH(QString, monthAfter);
-    s().choose();
-    s().fill("100000", "6", perYear, "60", month, year);
-    s().click("AFFICHER");
+    choose(s);
+    fillLoan(s, "100000", "6", perYear, "60", month, year);
+    s.click("AFFICHER");
     for (int k = 0; k < 3; ++k) {
-      QCOMPARE(s().cell(1, 1, k + 2), dates[k]);
-      QCOMPARE(s().cell(2, 1, k + 2), dates[k]);
+      QCOMPARE(s.cell(1, k + 2), dates[k]);
+      QCOMPARE(s.cell(1, k + 2, "StringGrid2"), dates[k]);
     }
-    QCOMPARE(s().field("ch_mois")->text(), monthAfter);
-    if (year.isEmpty()) QCOMPARE(s().field("ch_annee")->text(), QString("0"));
-    QVERIFY(s().button("IMPRIMER")->isEnabled());
+    QCOMPARE(s.text("ch_mois"), monthAfter);
+    if (year.isEmpty()) QCOMPARE(s.text("ch_annee"), QString("0"));
+    QVERIFY(s.button("IMPRIMER")->isEnabled());
   }
 
   void theLargestYearRunsTheLongestScheduleWithoutOverflow() {
-    s().choose();
-    s().fill("100000", "6", "1", "100000", "12", "2147483647");
-    s().click("AFFICHER");
-    QCOMPARE(s().cell(1, 1, 2), QString("12 / 2147483647"));
-    QCOMPARE(s().cell(1, 1, 100001), QString("12 / 2147583646"));
+    choose(s);
+    fillLoan(s, "100000", "6", "1", "100000", "12", "2147483647");
+    s.click("AFFICHER");
+    QCOMPARE(s.cell(1, 2), QString("12 / 2147483647"));
+    QCOMPARE(s.cell(1, 100001), QString("12 / 2147583646"));
   }
 
   void refusedEntryStopsTheDisplay_data() {
@@ -367,22 +337,21 @@ class AmortizationScreenTest : public QObject {
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
-    s().displayFrancsLoan();
+    displayFrancsLoan(s);
     // A later entry is not read: it keeps its text as typed, not rewritten.
     const bool lastEntry = field == "ch_annee";
-    if (!lastEntry) s().field("ch_annee")->setText(" 2002");
-    s().field(field)->setText(typed);
-    s().click("AFFICHER");
-    if (!lastEntry) QCOMPARE(s().field("ch_annee")->text(), QString(" 2002"));
-    QLineEdit* refused = s().field(field);
-    QCOMPARE(refused->text(), shown);
-    QCOMPARE(colors::background(refused), colors::Yellow);
-    QCOMPARE(QApplication::focusWidget(), refused);
-    QVERIFY(!s().button("IMPRIMER")->isEnabled());
-    QVERIFY(s().gridsEmpty());
+    if (!lastEntry) s.type("ch_annee", " 2002");
+    s.type(field, typed);
+    s.click("AFFICHER");
+    if (!lastEntry) QCOMPARE(s.text("ch_annee"), QString(" 2002"));
+    QCOMPARE(s.text(field), shown);
+    QCOMPARE(s.background(field), colors::Yellow);
+    QVERIFY(s.hasFocus(field));
+    QVERIFY(!s.button("IMPRIMER")->isEnabled());
+    QVERIFY(gridsEmpty(s));
     // A date entry's change keeps the instalment of the last display on show.
     const bool dateEntry = field == "ch_mois" || field == "ch_annee";
-    QCOMPARE(s().text("echeance"), dateEntry ? QString("716,43") : QString());
+    QCOMPARE(s.text("echeance"), dateEntry ? QString("716,43") : QString());
   }
 
   void failuresStopTheDisplayWithTheirMessage_data() {
@@ -410,17 +379,17 @@ class AmortizationScreenTest : public QObject {
     QFETCH(QString, typed);
     QFETCH(QString, message);
     QFETCH(bool, periodRateShown);
-    s().choose();
-    s().fill("100000", "6", "12", "240", "3", "2002");
-    s().field(field)->setText(typed);
-    s().click("AFFICHER");
-    QCOMPARE(platform_.takeErrors(), QStringList{message});
-    QCOMPARE(!s().text("taux_per").isEmpty(), periodRateShown);
-    QVERIFY(s().text("echeance").isEmpty());
-    QVERIFY(s().text("taux_equi").isEmpty());
-    QVERIFY(s().gridsEmpty());
-    QVERIFY(!s().button("IMPRIMER")->isEnabled());
-    QCOMPARE(colors::background(s().field(field)), colors::White);
+    choose(s);
+    fillLoan(s, "100000", "6", "12", "240", "3", "2002");
+    s.type(field, typed);
+    s.click("AFFICHER");
+    QCOMPARE(takeErrors(), QStringList{message});
+    QCOMPARE(!s.text("taux_per").isEmpty(), periodRateShown);
+    QVERIFY(s.text("echeance").isEmpty());
+    QVERIFY(s.text("taux_equi").isEmpty());
+    QVERIFY(gridsEmpty(s));
+    QVERIFY(!s.button("IMPRIMER")->isEnabled());
+    QCOMPARE(s.background(field), colors::White);
   }
 
   void changeRuleEmptiesWhatDependsOnTheField_data() {
@@ -436,137 +405,131 @@ class AmortizationScreenTest : public QObject {
   void changeRuleEmptiesWhatDependsOnTheField() {
     QFETCH(QString, field);
     QFETCH(bool, resultsKept);
-    s().displayFrancsLoan();
-    s().openPrintPanel();
-    s().click("BitBtn1");
-    QTest::keyClicks(s().field(field), "1");
-    QVERIFY(s().gridsEmpty());
-    QCOMPARE(s().grid(1)->rowCount(), 243);
-    QVERIFY(!s().button("IMPRIMER")->isEnabled());
-    QVERIFY(!s().panel("panel6")->isVisible());
-    QVERIFY(!s().panel("Panel7")->isVisible());
+    displayFrancsLoan(s);
+    s.click("IMPRIMER");
+    s.click("BitBtn1");
+    s.pressKey(field, Qt::Key_1);
+    QVERIFY(gridsEmpty(s));
+    QCOMPARE(s.grid()->rowCount(), 243);
+    QVERIFY(!s.button("IMPRIMER")->isEnabled());
+    QVERIFY(!s.shown("panel6"));
+    QVERIFY(!s.shown("Panel7"));
     for (const char* name :
          {"taux_per", "taux_equi", "Panel4", "echeance", "Panel2", "Panel3", "Panel5"})
-      QCOMPARE(s().text(name).isEmpty(), !resultsKept);
-    QCOMPARE(s().text("taux_per"), resultsKept ? QString("  0,50000000 %") : QString());
-    QVERIFY(s().button("AFFICHER")->isEnabled());
+      QCOMPARE(s.text(name).isEmpty(), !resultsKept);
+    QCOMPARE(s.text("taux_per"), resultsKept ? QString("  0,50000000 %") : QString());
+    QVERIFY(s.button("AFFICHER")->isEnabled());
   }
 
   // Writing the text a field already holds is no change; writing another one is.
   void programRewritesFollowTheChangeRule() {
-    s().displayFrancsLoan();
-    s().openPrintPanel();
-    s().field("ch_capital")->setText("100000,00");
-    QVERIFY(s().panel("panel6")->isVisible());
-    QVERIFY(s().button("IMPRIMER")->isEnabled());
-    s().field("ch_capital")->setText("100000");
-    QVERIFY(!s().panel("panel6")->isVisible());
-    QVERIFY(!s().button("IMPRIMER")->isEnabled());
-    QVERIFY(s().text("echeance").isEmpty());
+    displayFrancsLoan(s);
+    s.click("IMPRIMER");
+    s.field("ch_capital")->setText("100000,00");
+    QVERIFY(s.shown("panel6"));
+    QVERIFY(s.button("IMPRIMER")->isEnabled());
+    s.field("ch_capital")->setText("100000");
+    QVERIFY(!s.shown("panel6"));
+    QVERIFY(!s.button("IMPRIMER")->isEnabled());
+    QVERIFY(s.text("echeance").isEmpty());
   }
 
   void enterMovesAlongTheEntriesToAfficher() {
-    s().choose();
-    const QStringList chain = {"ch_capital", "ch_le_taux", "ch_ech_an",
-                               "ch_tot_ech", "ch_mois",    "ch_annee"};
-    for (int k = 0; k < chain.size(); ++k) {
-      QLineEdit* from = s().field(chain[k]);
-      from->setFocus();
-      QTest::keyClick(from, Qt::Key_Return);
-      QWidget* expected = k + 1 < chain.size() ? static_cast<QWidget*>(s().field(chain[k + 1]))
-                                               : s().button("AFFICHER");
-      QCOMPARE(QApplication::focusWidget(), expected);
+    choose(s);
+    const QStringList chain = {"ch_capital", "ch_le_taux", "ch_ech_an", "ch_tot_ech",
+                               "ch_mois",    "ch_annee",   "AFFICHER"};
+    for (qsizetype k = 0; k + 1 < chain.size(); ++k) {
+      s.pressEnter(chain[k]);
+      QVERIFY2(s.hasFocus(chain[k + 1]), qPrintable(chain[k]));
     }
     // Enter on the button then displays.
-    s().fill("100000", "6", "12", "240", "3", "2002");
-    QTest::keyClick(s().button("AFFICHER"), Qt::Key_Return);
-    QCOMPARE(s().text("echeance"), QString("716,43"));
+    fillLoan(s, "100000", "6", "12", "240", "3", "2002");
+    s.pressEnter("AFFICHER");
+    QCOMPARE(s.text("echeance"), QString("716,43"));
   }
 
   void enterInTheYearStaysWhileAfficherIsDisabled() {
-    s().click("francs");
-    s().field("ch_annee")->setFocus();
-    QTest::keyClick(s().field("ch_annee"), Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), s().field("ch_annee"));
+    s.click("francs");
+    s.pressEnter("ch_annee");
+    QVERIFY(s.hasFocus("ch_annee"));
   }
 
   void effacerClearsTheScreenAndKeepsTheChoices() {
-    s().displayFrancsLoan();
-    s().openPrintPanel();
-    s().click("BitBtn1");
-    s().click("EFFACER");
+    displayFrancsLoan(s);
+    s.click("IMPRIMER");
+    s.click("BitBtn1");
+    s.click("EFFACER");
     for (const char* name :
          {"ch_capital", "ch_le_taux", "ch_ech_an", "ch_tot_ech", "ch_mois", "ch_annee"})
-      QVERIFY2(s().field(name)->text().isEmpty(), name);
+      QVERIFY2(s.text(name).isEmpty(), name);
     for (const char* name :
          {"taux_per", "taux_equi", "Panel4", "echeance", "Panel2", "Panel3", "Panel5"})
-      QVERIFY2(s().text(name).isEmpty(), name);
-    QVERIFY(s().gridsEmpty());
-    QVERIFY(!s().panel("panel6")->isVisible());
-    QVERIFY(!s().panel("Panel7")->isVisible());
-    QVERIFY(!s().button("IMPRIMER")->isEnabled());
-    QVERIFY(s().button("AFFICHER")->isEnabled());
+      QVERIFY2(s.text(name).isEmpty(), name);
+    QVERIFY(gridsEmpty(s));
+    QVERIFY(!s.shown("panel6"));
+    QVERIFY(!s.shown("Panel7"));
+    QVERIFY(!s.button("IMPRIMER")->isEnabled());
+    QVERIFY(s.button("AFFICHER")->isEnabled());
     for (const char* name : {"francs", "euros", "tx_prop", "tx_actu"})
-      QVERIFY2(s().button(name)->isEnabled(), name);
-    QCOMPARE(s().find<QLabel>("Label2")->text(), QString("TAUX ANNUEL PROPORTIONNEL:"));
-    QCOMPARE(s().find<QGroupBox>("AFFI1")->title(), QString("TABLEAU d'AMORTISSEMENT en FRANCS"));
+      QVERIFY2(s.button(name)->isEnabled(), name);
+    QCOMPARE(s.text("Label2"), QString("TAUX ANNUEL PROPORTIONNEL:"));
+    QCOMPARE(s.text("AFFI1"), QString("TABLEAU d'AMORTISSEMENT en FRANCS"));
 
     // The choices stay made: a display runs without a new choice, and another currency is
     // chosen without RECTIFIER.
-    s().fill("100000", "6", "12", "240", "3", "2002");
-    s().click("AFFICHER");
-    QCOMPARE(s().text("Panel2"), QString("Francs"));
-    s().click("euros");
-    QVERIFY(!s().button("francs")->isEnabled());
-    s().click("AFFICHER");
-    QCOMPARE(s().text("Panel2"), QString("Euros"));
+    fillLoan(s, "100000", "6", "12", "240", "3", "2002");
+    s.click("AFFICHER");
+    QCOMPARE(s.text("Panel2"), QString("Francs"));
+    s.click("euros");
+    QVERIFY(!s.button("francs")->isEnabled());
+    s.click("AFFICHER");
+    QCOMPARE(s.text("Panel2"), QString("Euros"));
   }
 
   void rectifierOfTheCurrencyEmptiesTheCurrencyResults() {
-    s().displayFrancsLoan();
-    s().openPrintPanel();
-    s().click("BitBtn1");
-    s().click("rectifier");
-    QVERIFY(!s().button("IMPRIMER")->isEnabled());
-    QVERIFY(!s().button("AFFICHER")->isEnabled());
-    QVERIFY(!s().panel("panel6")->isVisible());
-    QVERIFY(!s().panel("Panel7")->isVisible());
-    QVERIFY(s().gridsEmpty());
-    QCOMPARE(s().find<QGroupBox>("AFFI1")->title(), QString());
-    QCOMPARE(s().find<QGroupBox>("AFFI2")->title(), QString());
-    for (const char* name : {"Panel2", "Panel3", "Panel5"})
-      QVERIFY2(s().text(name).isEmpty(), name);
-    QCOMPARE(s().text("taux_per"), QString("  0,50000000 %"));
-    QCOMPARE(s().text("taux_equi"), QString("6,1678 %"));
-    QCOMPARE(s().text("Panel4"), QString("ACTUARIEL"));
-    QCOMPARE(s().text("echeance"), QString("716,43"));
+    displayFrancsLoan(s);
+    s.click("IMPRIMER");
+    s.click("BitBtn1");
+    s.click("rectifier");
+    QVERIFY(!s.button("IMPRIMER")->isEnabled());
+    QVERIFY(!s.button("AFFICHER")->isEnabled());
+    QVERIFY(!s.shown("panel6"));
+    QVERIFY(!s.shown("Panel7"));
+    QVERIFY(gridsEmpty(s));
+    QCOMPARE(s.text("AFFI1"), QString());
+    QCOMPARE(s.text("AFFI2"), QString());
+    for (const char* name : {"Panel2", "Panel3", "Panel5"}) QVERIFY2(s.text(name).isEmpty(), name);
+    QCOMPARE(s.text("taux_per"), QString("  0,50000000 %"));
+    QCOMPARE(s.text("taux_equi"), QString("6,1678 %"));
+    QCOMPARE(s.text("Panel4"), QString("ACTUARIEL"));
+    QCOMPARE(s.text("echeance"), QString("716,43"));
   }
 
   void rectifierOfTheRateKindEmptiesTheRateResults() {
-    s().displayFrancsLoan();
-    s().openPrintPanel();
-    s().click("rectifier_1");
-    QVERIFY(!s().button("IMPRIMER")->isEnabled());
-    QVERIFY(!s().panel("panel6")->isVisible());
-    QVERIFY(s().gridsEmpty());
+    displayFrancsLoan(s);
+    s.click("IMPRIMER");
+    s.click("rectifier_1");
+    QVERIFY(!s.button("IMPRIMER")->isEnabled());
+    QVERIFY(!s.shown("panel6"));
+    QVERIFY(gridsEmpty(s));
     for (const char* name : {"taux_per", "taux_equi", "Panel4", "echeance", "Panel3"})
-      QVERIFY2(s().text(name).isEmpty(), name);
-    QCOMPARE(s().text("Panel2"), QString("Francs"));
-    QCOMPARE(s().text("Panel5"), QString("Euros"));
-    QCOMPARE(s().find<QGroupBox>("AFFI1")->title(), QString("TABLEAU d'AMORTISSEMENT en FRANCS"));
+      QVERIFY2(s.text(name).isEmpty(), name);
+    QCOMPARE(s.text("Panel2"), QString("Francs"));
+    QCOMPARE(s.text("Panel5"), QString("Euros"));
+    QCOMPARE(s.text("AFFI1"), QString("TABLEAU d'AMORTISSEMENT en FRANCS"));
   }
 
   // Its speed is measured by the amortization benchmark.
   void hundredThousandInstalmentsAreDisplayed() {
-    s().choose();
-    s().fill("100000", "6", "12", "100000", "1", "2002");
-    s().click("AFFICHER");
+    choose(s);
+    fillLoan(s, "100000", "6", "12", "100000", "1", "2002");
+    s.click("AFFICHER");
     QCoreApplication::processEvents();
-    QCOMPARE(s().grid(1)->rowCount(), 100003);
-    QCOMPARE(s().cell(1, 0, 100001), QString("100000"));
-    QCOMPARE(s().cell(1, 1, 100001), QString("04 / 10335"));
-    s().grid(1)->scrollToBottom();
-    QCOMPARE(s().grid(1)->model()->rowCount(), 100002);
+    QCOMPARE(s.grid()->rowCount(), 100003);
+    QCOMPARE(s.cell(0, 100001), QString("100000"));
+    QCOMPARE(s.cell(1, 100001), QString("04 / 10335"));
+    s.grid()->scrollToBottom();
+    QCOMPARE(s.grid()->model()->rowCount(), 100002);
   }
 };
 

@@ -1,72 +1,33 @@
 // The start-up and the main menu, driven through their controls without a display.
-#include "app/main_menu.h"
 #include "app/screens.h"
-#include "ui/panel.h"
-#include "testing/scripted_platform.h"
+#include "tests/support/screen_driver.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenuBar>
-#include <QPushButton>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QtTest>
 
-using kalmoris::Panel;
-using kalmoris::testing::ModalGuard;
-using kalmoris::testing::ScriptedPlatform;
+using namespace kalmoris::testing;
 
 namespace {
-
-QWidget* screen(const QString& name) {
-  for (QWidget* top : QApplication::topLevelWidgets())
-    if (top->objectName() == name) return top;
-  return nullptr;
-}
-
-template <typename T = QWidget>
-T* control(const QString& screenName, const QString& name) {
-  QWidget* owner = screen(screenName);
-  return owner ? owner->findChild<T*>(name) : nullptr;
-}
-
-Panel* menuPanel(const QString& name) {
-  return control<Panel>(QStringLiteral("Form1"), name);
-}
-
-void click(const QString& screenName, const QString& button) {
-  auto* target = control<QAbstractButton>(screenName, button);
-  QVERIFY2(target, qPrintable(screenName + "." + button));
-  target->click();
-}
 
 const QStringList kSmallPanels = {"Panel9",  "Panel18", "Panel19", "panel20",
                                   "Panel21", "Panel22", "Panel10"};
 
+// The numbered button of the menu that opens each screen.
+const QMap<QString, QString> kOpenButtons = {{"Form2", "ouvre_dossier"}, {"Form3", "calc_taux"},
+                                             {"Form4", "calc_ech"},      {"Form5", "calc_capital"},
+                                             {"Form6", "cumul_vers"},    {"Form7", "tab_amort"}};
+
 }  // namespace
 
-class MenuTest : public QObject {
+// Each test function starts the application afresh.
+class MenuTest : public ScreenFixture {
   Q_OBJECT
 
-  ScriptedPlatform platform_;
-  ModalGuard* guard_ = nullptr;
+  ScreenDriver menu_;
 
  private slots:
-  void initTestCase() {
-    kalmoris::installPlatform(&platform_);
-    guard_ = new ModalGuard(platform_);
-    kalmoris::createScreens();
-    kalmoris::Form1->show();
-  }
-  void cleanupTestCase() {
-    kalmoris::destroyScreens();
-    delete guard_;
-    kalmoris::installPlatform(nullptr);
-  }
-  void cleanup() {
-    QVERIFY2(platform_.unexpected.isEmpty(), qPrintable(platform_.unexpected.join("; ")));
-    QVERIFY2(platform_.errors.isEmpty(), qPrintable(platform_.errors.join("; ")));
-  }
+  void init() { menu_ = openApplication(); }
 
   void startupCreatesTheSevenScreensWithOnlyTheMenuShown_data() {
     QTest::addColumn<QString>("name");
@@ -89,29 +50,25 @@ class MenuTest : public QObject {
   void startupCreatesTheSevenScreensWithOnlyTheMenuShown() {
     QFETCH(QString, name);
     QFETCH(QString, title);
-    QWidget* found = screen(name);
-    QVERIFY(found);
+    QWidget* found = screen(name).screen();
     QCOMPARE(found->windowTitle(), title);
     QCOMPARE(found->isVisible(), name == "Form1");
   }
 
   void menuIsPlacedAndCaptioned() {
-    QWidget* menu = screen("Form1");
-    QCOMPARE(menu->pos(), QPoint(0, 0));
-    QCOMPARE(menu->size(), QSize(800, 570));
-    QCOMPARE(menuPanel("Panel1")->geometry(), QRect(120, 40, 577, 465));
-    QCOMPARE(menuPanel("Panel2")->text(), QString("LE CONTROLE DES CREDITS IMMOBILIERS"));
-    QCOMPARE(control<QLabel>("Form1", "Label1")->text(),
-             QString("KALMORIS.EXE, version 02 - 03/2002 - Windows 95/98"));
-    QVERIFY(control<QLabel>("Form1", "Label42")->text().startsWith("Réalisation du logiciel:"));
-    QVERIFY(control<QLabel>("Form1", "Label42")->text().contains("KALMORIS"));
-    QCOMPARE(control<QLabel>("Form1", "Label69")->text(),
-             QString("( séparateur décimal= virgule -automatique - )"));
-    QCOMPARE(control<QLabel>("Form1", "Label53")->text(), QString("P1"));
-    QCOMPARE(control<QLabel>("Form1", "Label54")->text(), QString("AIDE"));
-    QCOMPARE(control<QPushButton>("Form1", "QUITTER")->text(), QString("&QUITTER"));
+    QCOMPARE(menu_.screen()->pos(), QPoint(0, 0));
+    QCOMPARE(menu_.screen()->size(), QSize(800, 570));
+    QCOMPARE(menu_.panel("Panel1")->geometry(), QRect(120, 40, 577, 465));
+    QCOMPARE(menu_.text("Panel2"), QString("LE CONTROLE DES CREDITS IMMOBILIERS"));
+    QCOMPARE(menu_.text("Label1"), QString("KALMORIS.EXE, version 02 - 03/2002 - Windows 95/98"));
+    QVERIFY(menu_.text("Label42").startsWith("Réalisation du logiciel:"));
+    QVERIFY(menu_.text("Label42").contains("KALMORIS"));
+    QCOMPARE(menu_.text("Label69"), QString("( séparateur décimal= virgule -automatique - )"));
+    QCOMPARE(menu_.text("Label53"), QString("P1"));
+    QCOMPARE(menu_.text("Label54"), QString("AIDE"));
+    QCOMPARE(menu_.text("QUITTER"), QString("&QUITTER"));
     for (const QString& name : kSmallPanels + QStringList{"Panel8", "Panel11"})
-      QVERIFY2(!menuPanel(name)->isVisible(), qPrintable(name));
+      QVERIFY2(!menu_.shown(name), qPrintable(name));
   }
 
   void numberedButtonsAreStackedInOrderWithTheirHelpColumn() {
@@ -128,8 +85,8 @@ class MenuTest : public QObject {
                                "Button9", "Button8", "Button4"};
     int previousTop = -1;
     for (int k = 0; k < buttons.size(); ++k) {
-      auto* button = control<QPushButton>("Form1", buttons[k]);
-      auto* help = control<QPushButton>("Form1", helps[k]);
+      QPushButton* button = menu_.button(buttons[k]);
+      QPushButton* help = menu_.button(helps[k]);
       QCOMPARE(button->text(), captions[k]);
       QVERIFY(button->font().bold());
       QCOMPARE(button->font().family(), QString("Arial"));
@@ -142,78 +99,65 @@ class MenuTest : public QObject {
   }
 
   void eachNumberedButtonShowsItsScreenAtItsPlace_data() {
-    QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QPoint>("place");
-    QTest::newRow("dossier") << "ouvre_dossier"
-                             << "Form2" << QPoint(1, 1);
-    QTest::newRow("nominal rate") << "calc_taux"
-                                  << "Form3" << QPoint(150, 125);
-    QTest::newRow("instalment") << "calc_ech"
-                                << "Form4" << QPoint(150, 100);
-    QTest::newRow("capital") << "calc_capital"
-                             << "Form5" << QPoint(150, 125);
-    QTest::newRow("accumulated value") << "cumul_vers"
-                                       << "Form6" << QPoint(150, 125);
-    QTest::newRow("amortization") << "tab_amort"
-                                  << "Form7" << QPoint(120, 0);
+    QTest::newRow("dossier") << "Form2" << QPoint(1, 1);
+    QTest::newRow("nominal rate") << "Form3" << QPoint(150, 125);
+    QTest::newRow("instalment") << "Form4" << QPoint(150, 100);
+    QTest::newRow("capital") << "Form5" << QPoint(150, 125);
+    QTest::newRow("accumulated value") << "Form6" << QPoint(150, 125);
+    QTest::newRow("amortization") << "Form7" << QPoint(120, 0);
   }
   void eachNumberedButtonShowsItsScreenAtItsPlace() {
-    QFETCH(QString, button);
     QFETCH(QString, name);
     QFETCH(QPoint, place);
-    click("Form1", button);
-    QWidget* shown = screen(name);
+    menu_.click(kOpenButtons[name]);
+    QWidget* shown = screen(name).screen();
     QVERIFY(shown->isVisible());
     QCOMPARE(shown->pos(), place);
     if (name == "Form2") QCOMPARE(shown->width(), 798);
-    QVERIFY(screen("Form1")->isVisible());
+    QVERIFY(menu_.screen()->isVisible());
   }
 
   void returnToMenuLeavesTheScreenOpenAsItWas_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("openButton");
     QTest::addColumn<QString>("returnControl");
     QTest::newRow("nominal rate") << "Form3"
-                                  << "calc_taux"
                                   << "RETOUR_MENU";
     QTest::newRow("instalment") << "Form4"
-                                << "calc_ech"
                                 << "RETOUR_MENU";
     QTest::newRow("capital") << "Form5"
-                             << "calc_capital"
                              << "retour_menu";
     QTest::newRow("accumulated value") << "Form6"
-                                       << "cumul_vers"
                                        << "RETOUR_MENU";
     QTest::newRow("amortization") << "Form7"
-                                  << "tab_amort"
                                   << "RETOUR_MENU";
   }
+  // The screen is in front when its RETOUR MENU is clicked: the menu must come back over it.
   void returnToMenuLeavesTheScreenOpenAsItWas() {
     QFETCH(QString, name);
-    QFETCH(QString, openButton);
     QFETCH(QString, returnControl);
-    click("Form1", openButton);
-    QWidget* shown = screen(name);
-    const QList<QLineEdit*> fields = shown->findChildren<QLineEdit*>();
+    menu_.click(kOpenButtons[name]);
+    const ScreenDriver shown = screen(name);
+    QVERIFY(QTest::qWaitForWindowActive(shown.screen()));
+    const QList<QLineEdit*> fields = shown.screen()->findChildren<QLineEdit*>();
     for (QLineEdit* field : fields) field->setText("123");
-    shown->move(300, 200);  // the user moved it
-    click(name, returnControl);
-    QVERIFY(shown->isVisible());
-    QVERIFY(screen("Form1")->isVisible());
-    click("Form1", openButton);
+    shown.screen()->move(300, 200);  // the user moved it
+    shown.click(returnControl);
+    QVERIFY2(QTest::qWaitForWindowActive(menu_.screen()), "the menu is not in front");
+    QVERIFY(shown.screen()->isVisible());
+    menu_.click(kOpenButtons[name]);
     for (QLineEdit* field : fields) QCOMPARE(field->text(), QString("123"));
-    for (QLineEdit* field : fields) field->clear();
   }
 
   void dossierReturnsToMenuFromItsMenuBar() {
-    click("Form1", "ouvre_dossier");
-    auto* back = control<QAction>("Form2", "Men_RETOUR_MENU1_");
-    QVERIFY(back);
-    QCOMPARE(back->text(), QString("RETOUR MENU"));
-    back->trigger();
-    QVERIFY(screen("Form2")->isVisible());
+    menu_.click("ouvre_dossier");
+    const ScreenDriver dossier = screen("Form2");
+    QVERIFY(QTest::qWaitForWindowActive(dossier.screen()));
+    QCOMPARE(dossier.action("Men_RETOUR_MENU1_")->text(), QString("RETOUR MENU"));
+    dossier.trigger("Men_RETOUR_MENU1_");
+    QVERIFY2(QTest::qWaitForWindowActive(menu_.screen()), "the menu is not in front");
+    QVERIFY(dossier.screen()->isVisible());
   }
 
   void everyQuitControlEndsTheApplication_data() {
@@ -235,28 +179,21 @@ class MenuTest : public QObject {
   void everyQuitControlEndsTheApplication() {
     QFETCH(QString, name);
     QFETCH(QString, quitControl);
-    const int before = platform_.quitRequests;
-    click(name, quitControl);
-    QCOMPARE(platform_.quitRequests, before + 1);
-    QVERIFY(platform_.questions.isEmpty());
+    if (kOpenButtons.contains(name)) menu_.click(kOpenButtons[name]);
+    screen(name).click(quitControl);
+    QCOMPARE(platform().quitRequests, 1);
+    QVERIFY(platform().questions.isEmpty());
   }
 
   void dossierQuitsFromItsFileMenu() {
-    const int before = platform_.quitRequests;
-    auto* quit = control<QAction>("Form2", "QUITTER1");
-    QVERIFY(quit);
-    quit->trigger();
-    QCOMPARE(platform_.quitRequests, before + 1);
+    screen("Form2").trigger("QUITTER1");
+    QCOMPARE(platform().quitRequests, 1);
   }
 
   void altQQuitsFromTheMenu() {
-    const int before = platform_.quitRequests;
-    QWidget* menu = screen("Form1");
-    QCOMPARE(control<QPushButton>("Form1", "QUITTER")->shortcut(), QKeySequence("Alt+Q"));
-    QApplication::setActiveWindow(menu);
-    QVERIFY(QTest::qWaitForWindowActive(menu));
-    QTest::keyClick(menu, Qt::Key_Q, Qt::AltModifier);
-    QTRY_COMPARE(platform_.quitRequests, before + 1);  // the button animates its click first
+    QCOMPARE(menu_.button("QUITTER")->shortcut(), QKeySequence("Alt+Q"));
+    QTest::keyClick(menu_.screen(), Qt::Key_Q, Qt::AltModifier);
+    QTRY_COMPARE(platform().quitRequests, 1);  // the button animates its click first
   }
 
   void fileNamedOnTheCommandLineOpensInTheDossierScreen() {
@@ -269,16 +206,16 @@ class MenuTest : public QObject {
         "-200000\r\n1\r\n\r\n\r\n2304.69\r\n180\r\n89\r\n\r\n");
     written.close();
     kalmoris::openCommandLineDossier({"kalmoris", file});
-    QWidget* dossier = screen("Form2");
-    QVERIFY(dossier->isVisible());
-    QCOMPARE(dossier->pos(), QPoint(1, 1));
-    QCOMPARE(dossier->windowTitle(), file);
-    QCOMPARE(control<QLineEdit>("Form2", "ch_capital")->text(), QString("200000"));
+    const ScreenDriver dossier = screen("Form2");
+    QVERIFY(dossier.screen()->isVisible());
+    QCOMPARE(dossier.screen()->pos(), QPoint(1, 1));
+    QCOMPARE(dossier.screen()->windowTitle(), file);
+    QCOMPARE(dossier.text("ch_capital"), QString("200000"));
 
     kalmoris::openCommandLineDossier({"kalmoris", folder.filePath("absent.TEG")});
-    QCOMPARE(platform_.takeErrors(), QStringList{"Fichier introuvable"});
+    QCOMPARE(takeErrors(), QStringList{"Fichier introuvable"});
     kalmoris::openCommandLineDossier({"kalmoris"});  // no file: nothing happens
-    QCOMPARE(dossier->windowTitle(), folder.filePath("absent.TEG"));
+    QCOMPARE(dossier.screen()->windowTitle(), folder.filePath("absent.TEG"));
   }
 
   void helpButtonsFollowTheirTable_data() {
@@ -310,37 +247,30 @@ class MenuTest : public QObject {
     QFETCH(QPoint, place);
     QFETCH(QString, closer);
     QFETCH(bool, hidesSmallPanels);
-    for (const QString& small : kSmallPanels) menuPanel(small)->show();
-    menuPanel("Panel8")->show();
-
-    click("Form1", button);
-    Panel* shown = menuPanel(panel);
-    QVERIFY(shown->isVisible());
-    QCOMPARE(shown->pos(), place);
-    if (panel == "Panel9") QCOMPARE(shown->width(), 570);
-    QVERIFY2(menuPanel("Panel8")->isVisible(), "P8 is never hidden by another button");
+    for (const QString& small : kSmallPanels + QStringList{"Panel8"}) menu_.panel(small)->show();
+    menu_.click(button);
+    QVERIFY(menu_.shown(panel));
+    QCOMPARE(menu_.place(panel), place);
+    if (panel == "Panel9") QCOMPARE(menu_.panel(panel)->width(), 570);
+    QVERIFY2(menu_.shown("Panel8"), "P8 is never hidden by another button");
     for (const QString& small : kSmallPanels) {
       if (small == panel) continue;
-      QCOMPARE(menuPanel(small)->isVisible(), !hidesSmallPanels);
+      QCOMPARE(menu_.shown(small), !hidesSmallPanels);
     }
-    click("Form1", closer);
-    QVERIFY(!shown->isVisible());
-    for (const QString& small : kSmallPanels) menuPanel(small)->hide();
-    menuPanel("Panel8")->hide();
+    menu_.click(closer);
+    QVERIFY(!menu_.shown(panel));
   }
 
   void helpForDepositsReplacesHelpForRateAtTheSamePlace() {
-    click("Form1", "Button5");
-    QVERIFY(menuPanel("Panel19")->isVisible());
-    click("Form1", "Button8");
-    QVERIFY(!menuPanel("Panel19")->isVisible());
-    QVERIFY(menuPanel("Panel22")->isVisible());
-    QCOMPARE(menuPanel("Panel22")->pos(), menuPanel("Panel19")->pos());
-    click("Form1", "avertiss1");
-    QVERIFY(menuPanel("Panel22")->isVisible());
-    QVERIFY(menuPanel("Panel8")->isVisible());
-    click("Form1", "VU8");
-    click("Form1", "VU1");
+    menu_.click("Button5");
+    QVERIFY(menu_.shown("Panel19"));
+    menu_.click("Button8");
+    QVERIFY(!menu_.shown("Panel19"));
+    QVERIFY(menu_.shown("Panel22"));
+    QCOMPARE(menu_.place("Panel22"), menu_.place("Panel19"));
+    menu_.click("avertiss1");
+    QVERIFY(menu_.shown("Panel22"));
+    QVERIFY(menu_.shown("Panel8"));
   }
 
   void helpPanelsCarryTheirCodeAndQuotedTexts_data() {
@@ -395,7 +325,7 @@ class MenuTest : public QObject {
     QFETCH(QString, code);
     QFETCH(QString, quoted);
     QString all;
-    for (QLabel* label : menuPanel(panel)->findChildren<QLabel*>()) all += label->text() + "\n";
+    for (QLabel* label : menu_.panel(panel)->findChildren<QLabel*>()) all += label->text() + "\n";
     QVERIFY2(all.contains(code + "\n"), qPrintable(all));
     QVERIFY2(all.contains(quoted), qPrintable(all));
   }

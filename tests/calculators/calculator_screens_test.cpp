@@ -1,12 +1,12 @@
 // What the four quick-calculator screens share, screen by screen: their titles and captions,
 // RETOUR MENU and QUITTER, the entry error, the Enter chain, and how IMPRIMER prints.
-#include "ui/colors.h"
-#include "calculators/nominal_rate_screen.h"
-#include "calculators/instalment_screen.h"
 #include "calculators/capital_screen.h"
 #include "calculators/deposits_screen.h"
+#include "calculators/instalment_screen.h"
+#include "calculators/nominal_rate_screen.h"
 #include "tests/calculators/printed_lines.h"
-#include "tests/calculators/screen_driver.h"
+#include "tests/support/screen_driver.h"
+#include "ui/colors.h"
 
 #include <QtTest>
 
@@ -49,24 +49,17 @@ void addCaptionRows(int form, std::initializer_list<Captioned> captions) {
 
 }  // namespace
 
-class CalculatorScreensTest : public QObject {
+class CalculatorScreensTest : public ScreenFixture {
   Q_OBJECT
 
-  ScreenFixture fixture_;
-
+  using ScreenFixture::open;
   ScreenDriver open(int form) {
-    ScreenDriver ui = fixture_.open(makeScreen(form));
+    ScreenDriver ui = open(makeScreen(form));
     for (const char* choice : choicesOf(form)) ui.click(choice);
     return ui;
   }
 
  private slots:
-  void cleanup() {
-    const QStringList problems = fixture_.problems();
-    fixture_.close();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
-  }
-
   void windowTitlesKeepTheirLeadingSpaces_data() {
     QTest::addColumn<int>("form");
     QTest::addColumn<QString>("title");
@@ -78,8 +71,7 @@ class CalculatorScreensTest : public QObject {
   void windowTitlesKeepTheirLeadingSpaces() {
     QFETCH(int, form);
     QFETCH(QString, title);
-    QWidget* screen = makeScreen(form);
-    fixture_.open(screen);
+    QWidget* screen = open(makeScreen(form)).screen();
     QCOMPARE(screen->windowTitle(), title);
     QCOMPARE(screen->objectName(), QStringLiteral("Form%1").arg(form));
     QCOMPARE(kalmoris::colors::background(screen), kalmoris::colors::Light3D);
@@ -123,8 +115,8 @@ class CalculatorScreensTest : public QObject {
     QFETCH(int, form);
     QFETCH(QString, name);
     QFETCH(QString, caption);
-    const ScreenDriver ui = fixture_.open(makeScreen(form));
-    QCOMPARE(ui.caption(qPrintable(name)), caption);
+    const ScreenDriver ui = open(makeScreen(form));
+    QCOMPARE(ui.text(name), caption);
   }
 
   void returnToMenuKeepsTheScreenAsItWas_data() {
@@ -145,13 +137,13 @@ class CalculatorScreensTest : public QObject {
     QFETCH(QString, returnButton);
     QFETCH(QString, field);
     const ScreenDriver ui = open(form);
-    ui.type(qPrintable(field), "12.5");
-    fixture_.menu()->hide();
-    ui.click(qPrintable(returnButton));
-    QVERIFY(fixture_.menu()->isVisible());
-    QVERIFY(ui.field(qPrintable(field))->window()->isVisible());
-    QCOMPARE(ui.text(qPrintable(field)), QString("12.5"));
-    QCOMPARE(fixture_.platform().quitRequests, 0);
+    ui.type(field, "12.5");
+    menu()->hide();
+    ui.click(returnButton);
+    QVERIFY(menu()->isVisible());
+    QVERIFY(ui.screen()->isVisible());
+    QCOMPARE(ui.text(field), QString("12.5"));
+    QCOMPARE(platform().quitRequests, 0);
   }
 
   void quitEndsTheApplicationAtOnce_data() {
@@ -165,10 +157,10 @@ class CalculatorScreensTest : public QObject {
   void quitEndsTheApplicationAtOnce() {
     QFETCH(int, form);
     QFETCH(QString, quitButton);
-    const ScreenDriver ui = fixture_.open(makeScreen(form));
-    ui.click(qPrintable(quitButton));
-    QCOMPARE(fixture_.platform().quitRequests, 1);
-    QVERIFY(fixture_.platform().questions.isEmpty());
+    const ScreenDriver ui = open(makeScreen(form));
+    ui.click(quitButton);
+    QCOMPARE(platform().quitRequests, 1);
+    QVERIFY(platform().questions.isEmpty());
   }
 
   void emptyEntryIsRefused_data() {
@@ -214,19 +206,17 @@ class CalculatorScreensTest : public QObject {
     for (qsizetype refused = 0; refused < fields.size(); ++refused) {
       const ScreenDriver ui = open(form);
       for (qsizetype k = 0; k < fields.size(); ++k) {
-        const QByteArray name = fields[k].toLatin1();
-        ui.type(name, k == refused ? QString() : texts[k]);
-        kalmoris::colors::setBackground(ui.field(name), kalmoris::colors::Lime);
+        ui.type(fields[k], k == refused ? QString() : texts[k]);
+        kalmoris::colors::setBackground(ui.field(fields[k]), kalmoris::colors::Lime);
       }
-      ui.click(qPrintable(calculate));
-      const QByteArray name = fields[refused].toLatin1();
-      QCOMPARE(ui.background(name), kalmoris::colors::Yellow);
-      QVERIFY2(ui.hasFocus(name), name);
-      QCOMPARE(ui.background(qPrintable(message)), kalmoris::colors::Aqua);
-      QCOMPARE(ui.text(qPrintable(message)), errorText);
+      ui.click(calculate);
+      QCOMPARE(ui.background(fields[refused]), kalmoris::colors::Yellow);
+      QVERIFY2(ui.hasFocus(fields[refused]), qPrintable(fields[refused]));
+      QCOMPARE(ui.background(message), kalmoris::colors::Aqua);
+      QCOMPARE(ui.text(message), errorText);
       for (qsizetype k = 0; k < fields.size(); ++k) {
         if (k == refused) continue;
-        QCOMPARE(ui.background(qPrintable(fields[k])),
+        QCOMPARE(ui.background(fields[k]),
                  k < refused ? kalmoris::colors::White : kalmoris::colors::Lime);
       }
     }
@@ -252,8 +242,8 @@ class CalculatorScreensTest : public QObject {
     QFETCH(QStringList, chain);
     const ScreenDriver ui = open(form);
     for (qsizetype k = 0; k + 1 < chain.size(); ++k) {
-      ui.pressEnter(qPrintable(chain[k]));
-      QVERIFY2(ui.hasFocus(qPrintable(chain[k + 1])), qPrintable(chain[k]));
+      ui.pressEnter(chain[k]);
+      QVERIFY2(ui.hasFocus(chain[k + 1]), qPrintable(chain[k]));
     }
   }
 
@@ -268,11 +258,11 @@ class CalculatorScreensTest : public QObject {
   void cancelledPrintDialogPrintsNothing() {
     QFETCH(int, form);
     QFETCH(QString, print);
-    const ScreenDriver ui = fixture_.open(makeScreen(form));
-    fixture_.platform().printDialogAnswers = {false};
-    ui.click(qPrintable(print));
-    QCOMPARE(fixture_.platform().printDialogs, 1);
-    QVERIFY(fixture_.platform().printed.empty());
+    const ScreenDriver ui = open(makeScreen(form));
+    platform().printDialogAnswers = {false};
+    ui.click(print);
+    QCOMPARE(platform().printDialogs, 1);
+    QVERIFY(platform().printed.empty());
   }
 
   void reportStartsInTheFontThePreviousReportLeft_data() {
@@ -282,15 +272,15 @@ class CalculatorScreensTest : public QObject {
   void reportStartsInTheFontThePreviousReportLeft() {
     QFETCH(int, form);
     QFETCH(QString, print);
-    const ScreenDriver ui = fixture_.open(makeScreen(form));
-    fixture_.platform().pageFont() = unusualPageFont();
-    fixture_.platform().printDialogAnswers = {true, true};
-    ui.click(qPrintable(print));
-    ui.click(qPrintable(print));
-    QCOMPARE(fixture_.platform().printed.size(), std::size_t(2));
+    const ScreenDriver ui = open(makeScreen(form));
+    platform().pageFont() = unusualPageFont();
+    platform().printDialogAnswers = {true, true};
+    ui.click(print);
+    ui.click(print);
+    QCOMPARE(platform().printed.size(), std::size_t(2));
     const PageFont left = courierAfterUnusual(10, false);
     for (const PageFont& previous : {unusualPageFont(), left}) {
-      const auto& record = *fixture_.platform().printed[previous == left ? 1 : 0];
+      const auto& record = *platform().printed[previous == left ? 1 : 0];
       QVERIFY(record.finished);
       const std::vector<PrintedLine> lines = printedLines(record);
       QVERIFY(lines.size() > 6);
@@ -299,7 +289,7 @@ class CalculatorScreensTest : public QObject {
       QCOMPARE(lines[0].text, QString("    "));
       QCOMPARE(lines[1].text, QString("    "));
     }
-    QCOMPARE(fixture_.platform().pageFont(), left);
+    QCOMPARE(platform().pageFont(), left);
   }
 };
 

@@ -1,8 +1,8 @@
 // The capital screen driven through its controls: the choices and their unit names, the
 // calculation with its early conversion, its failures, the change rule, EFFACER, the report.
-#include "ui/colors.h"
 #include "calculators/capital_screen.h"
-#include "tests/calculators/screen_driver.h"
+#include "tests/support/screen_driver.h"
+#include "ui/colors.h"
 
 #include <QtTest>
 
@@ -15,10 +15,9 @@ const QStringList kUnits{"Panel2", "Panel4", "Panel8", "Panel9"};
 const QStringList kComputed{"Panel3", "taux_per", "capital_1", "Capital_2"};
 }  // namespace
 
-class CapitalScreenTest : public QObject {
+class CapitalScreenTest : public ScreenFixture {
   Q_OBJECT
 
-  ScreenFixture fixture_;
   ScreenDriver ui_;
 
   void typeLoan(const QString& instalment = "716.43", const QString& rate = "6",
@@ -36,21 +35,15 @@ class CapitalScreenTest : public QObject {
   }
   QStringList texts(const QStringList& names) {
     QStringList shown;
-    for (const QString& name : names) shown << ui_.text(qPrintable(name));
+    for (const QString& name : names) shown << ui_.text(name);
     return shown;
   }
   void verifyEmpty(const QStringList& names) {
-    for (const QString& name : names)
-      QVERIFY2(ui_.text(qPrintable(name)).isEmpty(), qPrintable(name));
+    for (const QString& name : names) QVERIFY2(ui_.text(name).isEmpty(), qPrintable(name));
   }
 
  private slots:
-  void init() { ui_ = fixture_.open(new kalmoris::TForm5); }
-  void cleanup() {
-    const QStringList problems = fixture_.problems();
-    fixture_.close();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
-  }
+  void init() { ui_ = open(new kalmoris::TForm5); }
 
   void startsEmptyWithCalculateDisabled() {
     verifyEmpty(kFields + kUnits + kComputed + QStringList{"info"});
@@ -86,11 +79,10 @@ class CapitalScreenTest : public QObject {
     QFETCH(QList<bool>, enabled);
     QFETCH(QString, rateLabel);
     QFETCH(QStringList, units);
-    for (const QString& name : clicks) ui_.click(qPrintable(name));
+    for (const QString& name : clicks) ui_.click(name);
     const QStringList buttons{"FRANCS", "EUROS", "tx_prop", "tx_actu", "calcul"};
     for (qsizetype k = 0; k < buttons.size(); ++k)
-      QVERIFY2(ui_.button(qPrintable(buttons[k]))->isEnabled() == enabled[k],
-               qPrintable(buttons[k]));
+      QVERIFY2(ui_.button(buttons[k])->isEnabled() == enabled[k], qPrintable(buttons[k]));
     QCOMPARE(ui_.text("Label5"), rateLabel);
     QCOMPARE(texts(kUnits), units);
   }
@@ -223,8 +215,7 @@ class CapitalScreenTest : public QObject {
     ui_.click("tx_prop");
     typeLoan(instalment, rate, perYear, total);
     ui_.click("calcul");
-    QCOMPARE(fixture_.platform().takeErrors(),
-             message.isEmpty() ? QStringList{} : QStringList{message});
+    QCOMPARE(takeErrors(), message.isEmpty() ? QStringList{} : QStringList{message});
     QCOMPARE(texts(kComputed), computed);
   }
 
@@ -235,8 +226,7 @@ class CapitalScreenTest : public QObject {
   void changeOfAnyFieldEmptiesTheComputedResults() {
     QFETCH(QString, field);
     calculateLoan();
-    ui_.field(qPrintable(field))->setFocus();
-    QTest::keyClick(ui_.field(qPrintable(field)), Qt::Key_5);
+    ui_.pressKey(field, Qt::Key_5);
     verifyEmpty(kComputed);
     QCOMPARE(texts(kUnits), (QStringList{"Francs", "Euros", "Francs", "Euros"}));
   }
@@ -253,7 +243,7 @@ class CapitalScreenTest : public QObject {
 
   void reportPrintsWhatTheScreenShows() {
     calculateLoan("FRANCS", "tx_prop");
-    fixture_.platform().printDialogAnswers = {true};
+    platform().printDialogAnswers = {true};
     ui_.click("imprimer");
     const QStringList expected{"    ",
                                "    ",
@@ -272,7 +262,7 @@ class CapitalScreenTest : public QObject {
                                "    .........",
                                "  ",
                                "    Z.Q. .....1 Euro = 6.55957 Francs."};
-    QCOMPARE(fixture_.platform().lastPrinted().lines(), expected);
+    QCOMPARE(platform().lastPrinted().lines(), expected);
   }
 };
 

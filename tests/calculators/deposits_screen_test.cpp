@@ -1,8 +1,8 @@
 // The accumulated-value screen driven through its controls: the calculation, its refusals
 // and failures, the change rule, EFFACER (which empties the screen) and the report.
-#include "ui/colors.h"
 #include "calculators/deposits_screen.h"
-#include "tests/calculators/screen_driver.h"
+#include "tests/support/screen_driver.h"
+#include "ui/colors.h"
 
 #include <QtTest>
 
@@ -14,10 +14,9 @@ const QStringList kFields{"ch_le_vers", "ch_vers_an", "ch_le_taux", "ch_nb_vers"
 const QStringList kResults{"Panel2", "Panel4"};
 }  // namespace
 
-class DepositsScreenTest : public QObject {
+class DepositsScreenTest : public ScreenFixture {
   Q_OBJECT
 
-  ScreenFixture fixture_;
   ScreenDriver ui_;
 
   void typeSeries(const QString& deposit, const QString& perYear, const QString& rate,
@@ -29,17 +28,12 @@ class DepositsScreenTest : public QObject {
   }
   QStringList texts(const QStringList& names) {
     QStringList shown;
-    for (const QString& name : names) shown << ui_.text(qPrintable(name));
+    for (const QString& name : names) shown << ui_.text(name);
     return shown;
   }
 
  private slots:
-  void init() { ui_ = fixture_.open(new kalmoris::TForm6); }
-  void cleanup() {
-    const QStringList problems = fixture_.problems();
-    fixture_.close();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
-  }
+  void init() { ui_ = open(new kalmoris::TForm6); }
 
   void calculationShowsBothTotals_data() {
     QTest::addColumn<QStringList>("typed");  // deposit, per year, rate, count
@@ -89,11 +83,11 @@ class DepositsScreenTest : public QObject {
     QFETCH(QString, typed);
     QFETCH(QString, left);
     typeSeries("100", "12", "5", "120");
-    ui_.type(qPrintable(field), typed);
+    ui_.type(field, typed);
     ui_.click("CALCULER");
-    QCOMPARE(ui_.text(qPrintable(field)), left);
-    QCOMPARE(ui_.background(qPrintable(field)), colors::Yellow);
-    QVERIFY(ui_.hasFocus(qPrintable(field)));
+    QCOMPARE(ui_.text(field), left);
+    QCOMPARE(ui_.background(field), colors::Yellow);
+    QVERIFY(ui_.hasFocus(field));
     QCOMPARE(ui_.text("info"), QString("-ERREUR SAISIE-"));
     QCOMPARE(texts(kResults), (QStringList{"", ""}));
   }
@@ -123,7 +117,7 @@ class DepositsScreenTest : public QObject {
     ui_.click("CALCULER");
     typeSeries(typed[0], typed[1], typed[2], typed[3]);
     ui_.click("CALCULER");
-    QCOMPARE(fixture_.platform().takeErrors(), QStringList{message});
+    QCOMPARE(takeErrors(), QStringList{message});
     QCOMPARE(texts(kResults), (QStringList{"", ""}));
   }
 
@@ -138,8 +132,7 @@ class DepositsScreenTest : public QObject {
     typeSeries("100", "12", "5", "120");
     QCOMPARE(ui_.text("info"), QString("-ERREUR SAISIE-"));
     ui_.click("CALCULER");
-    ui_.field(qPrintable(field))->setFocus();
-    QTest::keyClick(ui_.field(qPrintable(field)), Qt::Key_Backspace);
+    ui_.pressKey(field, Qt::Key_Backspace);
     QCOMPARE(texts(kResults), (QStringList{"", ""}));
     QCOMPARE(ui_.background("info"), colors::White);
   }
@@ -160,7 +153,7 @@ class DepositsScreenTest : public QObject {
   void reportPrintsWhatTheScreenShows() {
     typeSeries("100", "12", "5", "120");
     ui_.click("CALCULER");
-    fixture_.platform().printDialogAnswers = {true};
+    platform().printDialogAnswers = {true};
     ui_.click("IMPRIMER");
     const QStringList expected{
         "    ",
@@ -178,13 +171,13 @@ class DepositsScreenTest : public QObject {
         "     Le cumul des sommes versées est de 12000,00 Unités Monétaires.",
         "  ",
         "    Z.Q. ."};
-    QCOMPARE(fixture_.platform().lastPrinted().lines(), expected);
+    QCOMPARE(platform().lastPrinted().lines(), expected);
   }
 
   void reportRightAfterStartPrintsTheEmptySkeleton() {
-    fixture_.platform().printDialogAnswers = {true};
+    platform().printDialogAnswers = {true};
     ui_.click("IMPRIMER");
-    const QStringList lines = fixture_.platform().lastPrinted().lines();
+    const QStringList lines = platform().lastPrinted().lines();
     QCOMPARE(lines.size(), 15);
     QCOMPARE(lines[5], QString("    ...  versements d'un montant unitaire de "));
   }

@@ -1,8 +1,8 @@
 // The instalment screen driven through its controls: the two choices and the calculate
 // button, the calculation and its failures, the change rule, RECTIFIER, EFFACER, the report.
-#include "ui/colors.h"
 #include "calculators/instalment_screen.h"
-#include "tests/calculators/screen_driver.h"
+#include "tests/support/screen_driver.h"
+#include "ui/colors.h"
 
 #include <QtTest>
 
@@ -16,10 +16,9 @@ const QStringList kResults{"Panel2",   "Panel4",   "Panel5", "Panel6",   "Panel7
 const QString kMissingChoices = QStringLiteral("Il faut faire les choix de Monnaie et de Taux");
 }  // namespace
 
-class InstalmentScreenTest : public QObject {
+class InstalmentScreenTest : public ScreenFixture {
   Q_OBJECT
 
-  ScreenFixture fixture_;
   ScreenDriver ui_;
 
   void typeLoan(const QString& rate = "6", const QString& total = "240",
@@ -36,21 +35,14 @@ class InstalmentScreenTest : public QObject {
     ui_.click("calcul");
   }
   void verifyEmpty(const QStringList& names) {
-    for (const QString& name : names)
-      QVERIFY2(ui_.text(qPrintable(name)).isEmpty(), qPrintable(name));
+    for (const QString& name : names) QVERIFY2(ui_.text(name).isEmpty(), qPrintable(name));
   }
   void verifyShown(const QStringList& names) {
-    for (const QString& name : names)
-      QVERIFY2(!ui_.text(qPrintable(name)).isEmpty(), qPrintable(name));
+    for (const QString& name : names) QVERIFY2(!ui_.text(name).isEmpty(), qPrintable(name));
   }
 
  private slots:
-  void init() { ui_ = fixture_.open(new kalmoris::TForm4); }
-  void cleanup() {
-    const QStringList problems = fixture_.problems();
-    fixture_.close();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
-  }
+  void init() { ui_ = open(new kalmoris::TForm4); }
 
   void startsEmptyWithCalculateDisabled() {
     verifyEmpty(kFields + kResults + QStringList{"INFO", "Label7"});
@@ -94,11 +86,10 @@ class InstalmentScreenTest : public QObject {
     QFETCH(QList<bool>, enabled);
     QFETCH(QString, rateLabel);
     QFETCH(QString, equivalentLabel);
-    for (const QString& name : clicks) ui_.click(qPrintable(name));
+    for (const QString& name : clicks) ui_.click(name);
     const QStringList buttons{"FRANCS", "EUROS", "tx_prop", "tx_actu", "calcul"};
     for (qsizetype k = 0; k < buttons.size(); ++k)
-      QVERIFY2(ui_.button(qPrintable(buttons[k]))->isEnabled() == enabled[k],
-               qPrintable(buttons[k]));
+      QVERIFY2(ui_.button(buttons[k])->isEnabled() == enabled[k], qPrintable(buttons[k]));
     QCOMPARE(ui_.text("Label2"), rateLabel);
     QCOMPARE(ui_.text("Label7"), equivalentLabel);
   }
@@ -131,8 +122,7 @@ class InstalmentScreenTest : public QObject {
     QFETCH(QString, kind);
     QFETCH(QStringList, shown);
     calculateLoan(qPrintable(currency), qPrintable(kind));
-    for (qsizetype k = 0; k < kResults.size(); ++k)
-      QCOMPARE(ui_.text(qPrintable(kResults[k])), shown[k]);
+    for (qsizetype k = 0; k < kResults.size(); ++k) QCOMPARE(ui_.text(kResults[k]), shown[k]);
     QCOMPARE(ui_.text("ch_capital"), QString("100000,00"));
     QCOMPARE(ui_.text("ch_le_taux"), QString("6,0000"));
     QCOMPARE(ui_.background("INFO"), colors::White);
@@ -165,7 +155,7 @@ class InstalmentScreenTest : public QObject {
   void enterInTheLastFieldNeedsBothChoices() {
     QFETCH(QStringList, clicks);
     QFETCH(bool, onToCalculate);
-    for (const QString& name : clicks) ui_.click(qPrintable(name));
+    for (const QString& name : clicks) ui_.click(name);
     ui_.pressEnter("ch_tot_ech");
     QCOMPARE(ui_.hasFocus("calcul"), onToCalculate);
     QCOMPARE(ui_.hasFocus("ch_tot_ech"), !onToCalculate);
@@ -213,10 +203,10 @@ class InstalmentScreenTest : public QObject {
     ui_.click("FRANCS");
     ui_.click("tx_prop");
     typeLoan();
-    ui_.type(qPrintable(field), typed);
+    ui_.type(field, typed);
     ui_.click("calcul");
-    QCOMPARE(ui_.text(qPrintable(field)), left);
-    QCOMPARE(ui_.background(qPrintable(field)), colors::Yellow);
+    QCOMPARE(ui_.text(field), left);
+    QCOMPARE(ui_.background(field), colors::Yellow);
     QCOMPARE(ui_.text("INFO"), QString("-ERREUR SAISIE-"));
     QCOMPARE(ui_.background("INFO"), colors::Aqua);
     verifyEmpty(kResults);
@@ -255,7 +245,7 @@ class InstalmentScreenTest : public QObject {
     ui_.click("tx_prop");
     typeLoan(rate, total, perYear);
     ui_.click("calcul");
-    QCOMPARE(fixture_.platform().takeErrors(), QStringList{message});
+    QCOMPARE(takeErrors(), QStringList{message});
     QCOMPARE(ui_.text("ch_capital"), QString("100000,00"));
     QCOMPARE(ui_.text("taux_per"), periodRate);
     verifyEmpty({"echeance", "taux_equi", "Panel2", "Panel3"});
@@ -279,8 +269,7 @@ class InstalmentScreenTest : public QObject {
     QFETCH(QStringList, kept);
     calculateLoan();
     ui_.pressEnter("ch_tot_ech");  // the focus goes on; the message panel is not touched
-    ui_.field(qPrintable(field))->setFocus();
-    QTest::keyClick(ui_.field(qPrintable(field)), Qt::Key_0);
+    ui_.pressKey(field, Qt::Key_0);
     verifyEmpty(emptied);
     verifyShown(kept);
     QVERIFY(ui_.button("calcul")->isEnabled());
@@ -298,7 +287,7 @@ class InstalmentScreenTest : public QObject {
     QFETCH(QString, rectifier);
     QFETCH(QString, rateLabel);
     calculateLoan();
-    ui_.click(qPrintable(rectifier));
+    ui_.click(rectifier);
     verifyEmpty(kResults);
     verifyShown(kFields);
     QVERIFY(!ui_.button("calcul")->isEnabled());
@@ -322,7 +311,7 @@ class InstalmentScreenTest : public QObject {
 
   void reportPrintsWhatTheScreenShows() {
     calculateLoan("FRANCS", "tx_actu");
-    fixture_.platform().printDialogAnswers = {true};
+    platform().printDialogAnswers = {true};
     ui_.click("IMPRIMER");
     const QStringList expected{
         "    ",
@@ -343,15 +332,15 @@ class InstalmentScreenTest : public QObject {
         "    .....(Le TAUX ANNUEL PROPORTIONNEL équivalent est de    : 5,8411 %)",
         "  ",
         "    Z.Q. .....1 Euro = 6.55957 Francs."};
-    QCOMPARE(fixture_.platform().lastPrinted().lines(), expected);
+    QCOMPARE(platform().lastPrinted().lines(), expected);
   }
 
   void reportAfterRectifierHasNoCapitalLine() {
     calculateLoan();
     ui_.click("RECTIFIER");
-    fixture_.platform().printDialogAnswers = {true};
+    platform().printDialogAnswers = {true};
     ui_.click("IMPRIMER");
-    const QStringList lines = fixture_.platform().lastPrinted().lines();
+    const QStringList lines = platform().lastPrinted().lines();
     QCOMPARE(lines[5], QString("    ...Le TAUX ANNUEL est exprimé en TAUX PROPORTIONNEL."));
     QCOMPARE(lines[11], QString("    .....Le MONTANT D'UNE ECHEANCE est de:  "));
   }

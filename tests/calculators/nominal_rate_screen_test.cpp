@@ -1,9 +1,9 @@
 // The nominal-rate screen driven through its controls: the calculation, its stops and
 // failures, the optional currency, EFFACER, the change rule and the report.
-#include "ui/colors.h"
 #include "calculators/nominal_rate_screen.h"
 #include "tests/calculators/printed_lines.h"
-#include "tests/calculators/screen_driver.h"
+#include "tests/support/screen_driver.h"
+#include "ui/colors.h"
 
 #include <QtTest>
 
@@ -15,10 +15,9 @@ const QStringList kRates{"taux_per", "taux_pro", "taux_act"};
 const QStringList kConversions{"Panel2", "Panel3", "Panel4", "Panel5"};
 }  // namespace
 
-class NominalRateScreenTest : public QObject {
+class NominalRateScreenTest : public ScreenFixture {
   Q_OBJECT
 
-  ScreenFixture fixture_;
   ScreenDriver ui_;
 
   void typeLoan(const QString& capital, const QString& instalment, const QString& perYear = "12",
@@ -34,17 +33,11 @@ class NominalRateScreenTest : public QObject {
     ui_.click("calcul");
   }
   void verifyEmpty(const QStringList& names) {
-    for (const QString& name : names)
-      QVERIFY2(ui_.text(qPrintable(name)).isEmpty(), qPrintable(name));
+    for (const QString& name : names) QVERIFY2(ui_.text(name).isEmpty(), qPrintable(name));
   }
 
  private slots:
-  void init() { ui_ = fixture_.open(new kalmoris::TForm3); }
-  void cleanup() {
-    const QStringList problems = fixture_.problems();
-    fixture_.close();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
-  }
+  void init() { ui_ = open(new kalmoris::TForm3); }
 
   void startsEmptyWithCalculateEnabled() {
     verifyEmpty(QStringList{"ch_capital", "ch_une_ech", "ch_ech_an", "ch_tot_ech", "INFO"} +
@@ -80,13 +73,13 @@ class NominalRateScreenTest : public QObject {
     QFETCH(QString, currency);
     QFETCH(QString, capital);
     QFETCH(QStringList, shown);
-    if (!currency.isEmpty()) ui_.click(qPrintable(currency));
+    if (!currency.isEmpty()) ui_.click(currency);
     typeLoan(capital, "716.43");
     ui_.click("calcul");
     const QStringList names{"ch_capital", "ch_une_ech", "ch_ech_an", "ch_tot_ech",
                             "Panel2",     "Panel3",     "taux_per",  "taux_pro",
                             "taux_act",   "Panel4",     "Panel5"};
-    for (qsizetype k = 0; k < names.size(); ++k) QCOMPARE(ui_.text(qPrintable(names[k])), shown[k]);
+    for (qsizetype k = 0; k < names.size(); ++k) QCOMPARE(ui_.text(names[k]), shown[k]);
     QCOMPARE(ui_.background("INFO"), colors::ButtonFace);
     QVERIFY(ui_.text("INFO").isEmpty());
   }
@@ -154,12 +147,11 @@ class NominalRateScreenTest : public QObject {
     QFETCH(QString, left);
     ui_.click("FRANCS");
     typeLoan("100000", "716.43");
-    ui_.type(qPrintable(field), typed);
+    ui_.type(field, typed);
     ui_.click("calcul");
-    const QByteArray name = field.toLatin1();
-    QCOMPARE(ui_.text(name), left);
-    QCOMPARE(ui_.background(name), colors::Yellow);
-    QVERIFY(ui_.hasFocus(name));
+    QCOMPARE(ui_.text(field), left);
+    QCOMPARE(ui_.background(field), colors::Yellow);
+    QVERIFY(ui_.hasFocus(field));
     QCOMPARE(ui_.background("INFO"), colors::Aqua);
     QCOMPARE(ui_.text("INFO"), QString("-Erreur Saisie-"));
     verifyEmpty(kRates + QStringList{"Panel2", "Panel3"});
@@ -199,7 +191,7 @@ class NominalRateScreenTest : public QObject {
     ui_.click("FRANCS");
     typeLoan(capital, "716.43", perYear);
     ui_.click("calcul");
-    QCOMPARE(fixture_.platform().takeErrors(), QStringList{message});
+    QCOMPARE(takeErrors(), QStringList{message});
     QCOMPARE(ui_.text("ch_capital"), capitalShown);
     QCOMPARE(ui_.background("ch_capital"), colors::White);
     QCOMPARE(ui_.text("Panel2"), conversionShown);
@@ -233,7 +225,7 @@ class NominalRateScreenTest : public QObject {
     QFETCH(QString, typedUnit);
     QFETCH(QString, otherUnit);
     ui_.click("Button1");
-    for (const QString& name : clicks) ui_.click(qPrintable(name));
+    for (const QString& name : clicks) ui_.click(name);
     QCOMPARE(ui_.button("FRANCS")->isEnabled(), francsEnabled);
     QCOMPARE(ui_.button("EUROS")->isEnabled(), eurosEnabled);
     QVERIFY(ui_.button("calcul")->isEnabled());
@@ -281,9 +273,9 @@ class NominalRateScreenTest : public QObject {
     QCOMPARE(ui_.text("Panel2"), QString("15244,90"));
     QCOMPARE(ui_.text("Panel3"), QString("109,22"));
     verifyEmpty({"Panel4", "Panel5"});
-    fixture_.platform().printDialogAnswers = {true};
+    platform().printDialogAnswers = {true};
     ui_.click("IMPRIMER");
-    QCOMPARE(fixture_.platform().lastPrinted().lines()[5],
+    QCOMPARE(platform().lastPrinted().lines()[5],
              QString("    ...Montant du Capital    : 100000,00 Francs ou 15244,90 Euros."));
 
     ui_.click("EUROS");  // the new choice is set directly, without RECTIFIER
@@ -317,16 +309,12 @@ class NominalRateScreenTest : public QObject {
     QFETCH(QStringList, kept);
     calculateLoan();
     ui_.click("Button1");
-    const QByteArray name = field.toLatin1();
-    if (typed) {
-      ui_.field(name)->setFocus();
-      QTest::keyClick(ui_.field(name), Qt::Key_Backspace);
-    } else {
-      ui_.field(name)->setText("1");
-    }
+    if (typed)
+      ui_.pressKey(field, Qt::Key_Backspace);
+    else
+      ui_.field(field)->setText("1");
     verifyEmpty(emptied);
-    for (const QString& still : kept)
-      QVERIFY2(!ui_.text(qPrintable(still)).isEmpty(), qPrintable(still));
+    for (const QString& still : kept) QVERIFY2(!ui_.text(still).isEmpty(), qPrintable(still));
     QCOMPARE(ui_.background("INFO"), colors::Yellow);
     QVERIFY(ui_.button("calcul")->isEnabled());
   }
@@ -358,10 +346,10 @@ class NominalRateScreenTest : public QObject {
     QFETCH(QString, currency);
     QFETCH(QStringList, lines);
     calculateLoan(qPrintable(currency));
-    fixture_.platform().printDialogAnswers = {true};
+    platform().printDialogAnswers = {true};
     ui_.click("IMPRIMER");
-    QCOMPARE(fixture_.platform().printed.size(), std::size_t(1));
-    QCOMPARE(fixture_.platform().lastPrinted().lines(), lines);
+    QCOMPARE(platform().printed.size(), std::size_t(1));
+    QCOMPARE(platform().lastPrinted().lines(), lines);
   }
 };
 

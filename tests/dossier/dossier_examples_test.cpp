@@ -1,20 +1,22 @@
 // The dossier screen's worked examples: the examples menu, the notices and their grids,
 // "VOIR CALCUL" and the rates each example gives.
+#include "tests/dossier/dossier_steps.h"
 #include "ui/colors.h"
-#include "ui/string_grid.h"
-#include "tests/dossier/dossier_screen_test.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QtTest>
 
 using kalmoris::Panel;
 namespace colors = kalmoris::colors;
+using namespace kalmoris::testing;
 
-class DossierExamplesTest : public kalmoris::testing::DossierScreenTest {
+class DossierExamplesTest : public ScreenFixture {
   Q_OBJECT
 
+  ScreenDriver d;
+
  private slots:
+  void init() { d = openDossier(*this); }
+
   void noticesDrawTheirGrids_data() {
     QTest::addColumn<QString>("grid");
     QTest::addColumn<int>("lines");
@@ -33,12 +35,11 @@ class DossierExamplesTest : public kalmoris::testing::DossierScreenTest {
     QFETCH(int, lines);
     QFETCH(QStringList, lastLine);
     auto cell = [&](int line, int column) {
-      return d->panel(
-          QStringLiteral("%1_%2_%3").arg(grid).arg(line).arg(column).toLatin1().constData());
+      return d.panel(QStringLiteral("%1_%2_%3").arg(grid).arg(line).arg(column));
     };
     for (int column = 1; column <= 6; ++column) {
       QCOMPARE(cell(0, column)->text(), QStringLiteral("Col %1").arg(column));
-      QCOMPARE(cell(1, column)->text(), d->cell(column - 1, 0));
+      QCOMPARE(cell(1, column)->text(), d.cell(column - 1, 0));
     }
     for (int line = 1; line <= lines; ++line)
       QCOMPARE(cell(line + 1, 0)->text(), QStringLiteral("Lg %1").arg(line));
@@ -46,34 +47,34 @@ class DossierExamplesTest : public kalmoris::testing::DossierScreenTest {
       QCOMPARE(cell(lines + 1, column)->text(), lastLine[column - 1]);
     Panel* block = cell(lines + 1, 7);
     QCOMPARE(block->findChild<QLabel*>()->palette().color(QPalette::WindowText), colors::Red);
-    QVERIFY2(!d->screen().findChild<Panel*>(QStringLiteral("%1_%2_0").arg(grid).arg(lines + 2)),
+    QVERIFY2(!d.screen()->findChild<Panel*>(QStringLiteral("%1_%2_0").arg(grid).arg(lines + 2)),
              "no line beyond the last");
   }
 
   void examplesPrepareAnEmptyDossierUnderTheirMenu() {
-    d->click("VOIR_EXEMPLES");
-    d->click("BBt_VOIR_EX_5_");
-    d->click("Bt_VOIR_CALCUL_5_");
-    d->click("bt_valider");
-    d->click("Bt_ICI_");
-    QVERIFY(d->shown("Panel216"));
-    const QString loanCost = d->text("Panel127");
-    d->click("VOIR_EXEMPLES");
-    d->click("BBt_VOIR_EX_5_");
-    d->click("Bt_VOIR_CALCUL_5_");  // 27 groups written, the grid not yet resized
-    d->click("VOIR_EXEMPLES");
+    d.click("VOIR_EXEMPLES");
+    d.click("BBt_VOIR_EX_5_");
+    d.click("Bt_VOIR_CALCUL_5_");
+    d.click("bt_valider");
+    d.click("Bt_ICI_");
+    QVERIFY(d.shown("Panel216"));
+    const QString loanCost = d.text("Panel127");
+    d.click("VOIR_EXEMPLES");
+    d.click("BBt_VOIR_EX_5_");
+    d.click("Bt_VOIR_CALCUL_5_");  // 27 groups written, the grid not yet resized
+    d.click("VOIR_EXEMPLES");
     for (int row = 1; row <= 27; ++row)
-      for (int col = 0; col < 6; ++col) QVERIFY(d->cell(col, row).isEmpty());
+      for (int col = 0; col < 6; ++col) QVERIFY(d.cell(col, row).isEmpty());
     for (const char* name : {"ch_nom_emp", "ch_capital", "ch_nb_remb", "ch_remb_an", "ch_teg_ann",
                              "ch_fr1_txt", "ch_fr1_val", "Panel8", "Panel1", "Panel84"})
-      QVERIFY2(d->text(name).isEmpty(), name);
-    QCOMPARE(d->text("ch_grpv"), QString("2"));
-    QVERIFY(!d->shown("Panel216"));
-    QVERIFY(d->shown("Panel90"));
-    QVERIFY(d->shown("Panel91"));
-    QCOMPARE(d->place("Panel91"), QPoint(250, 0));
-    QCOMPARE(d->text("Panel127"), loanCost);
-    QVERIFY(d->button("effac_tout")->isEnabled());
+      QVERIFY2(d.text(name).isEmpty(), name);
+    QCOMPARE(d.text("ch_grpv"), QString("2"));
+    QVERIFY(!d.shown("Panel216"));
+    QVERIFY(d.shown("Panel90"));
+    QVERIFY(d.shown("Panel91"));
+    QCOMPARE(d.place("Panel91"), QPoint(250, 0));
+    QCOMPARE(d.text("Panel127"), loanCost);
+    QVERIFY(d.button("effac_tout")->isEnabled());
   }
 
   void examplesMenuLeadsToEachNotice_data() {
@@ -91,21 +92,21 @@ class DossierExamplesTest : public kalmoris::testing::DossierScreenTest {
     QFETCH(int, example);
     QFETCH(QString, notice);
     QFETCH(QString, erase);
-    d->openExampleNotice(example);
-    QVERIFY(d->shown(notice.toLatin1().constData()));
-    QCOMPARE(d->place(notice.toLatin1().constData()), QPoint(0, 0));
-    QVERIFY(!d->shown("Panel91"));
-    d->click(erase.toLatin1().constData());
-    QVERIFY(!d->shown(notice.toLatin1().constData()));
-    QVERIFY(d->text("ch_capital").isEmpty());
-    QCOMPARE(d->text("ch_grpv"), QString("2"));
+    openExampleNotice(d, example);
+    QVERIFY(d.shown(notice));
+    QCOMPARE(d.place(notice), QPoint(0, 0));
+    QVERIFY(!d.shown("Panel91"));
+    d.click(erase);
+    QVERIFY(!d.shown(notice));
+    QVERIFY(d.text("ch_capital").isEmpty());
+    QCOMPARE(d.text("ch_grpv"), QString("2"));
   }
 
   void returnLeavesTheExamplesMenu() {
-    d->click("VOIR_EXEMPLES");
-    d->click("BBt_EFF_MENU_EX_");
-    QVERIFY(!d->shown("Panel91"));
-    for (const char* notice : {"Panel45", "Panel98", "Panel6"}) QVERIFY(!d->shown(notice));
+    d.click("VOIR_EXEMPLES");
+    d.click("BBt_EFF_MENU_EX_");
+    QVERIFY(!d.shown("Panel91"));
+    for (const char* notice : {"Panel45", "Panel98", "Panel6"}) QVERIFY(!d.shown(notice));
   }
 
   void seeCalculationWritesTheExampleData_data() {
@@ -157,17 +158,17 @@ class DossierExamplesTest : public kalmoris::testing::DossierScreenTest {
     QFETCH(int, example);
     QFETCH(QStringList, header);
     QFETCH(QStringList, firstRows);
-    d->openExampleNotice(example);
-    d->seeExampleCalculation(example);
+    openExampleNotice(d, example);
+    seeExampleCalculation(d, example);
     const char* fields[] = {"ch_nom_emp", "ch_capital", "ch_nb_remb", "ch_remb_an",
                             "ch_teg_ann", "ch_fr1_txt", "ch_fr2_txt", "ch_fr3_txt",
                             "ch_fr1_val", "ch_fr2_val", "ch_fr3_val", "ch_grpv"};
-    for (int k = 0; k < 12; ++k) QCOMPARE(d->text(fields[k]), header[k]);
-    for (int k = 0; k < 8; ++k) QCOMPARE(d->cell(k % 4 + 1, k / 4 + 1), firstRows[k]);
-    QCOMPARE(d->grid()->rowCount(), 3);
-    QVERIFY(!d->shown("Panel45") && !d->shown("Panel98") && !d->shown("Panel6"));
-    QVERIFY(!d->shown("Panel91"));
-    QVERIFY(d->text("Panel1").isEmpty());
+    for (int k = 0; k < 12; ++k) QCOMPARE(d.text(fields[k]), header[k]);
+    for (int k = 0; k < 8; ++k) QCOMPARE(d.cell(k % 4 + 1, k / 4 + 1), firstRows[k]);
+    QCOMPARE(d.grid()->rowCount(), 3);
+    QVERIFY(!d.shown("Panel45") && !d.shown("Panel98") && !d.shown("Panel6"));
+    QVERIFY(!d.shown("Panel91"));
+    QVERIFY(d.text("Panel1").isEmpty());
   }
 
   void workedExamplesGiveTheRatesOfTheirNotices_data() {
@@ -187,15 +188,15 @@ class DossierExamplesTest : public kalmoris::testing::DossierScreenTest {
     QFETCH(QString, nominal);
     QFETCH(QString, teg);
     QFETCH(int, rows);
-    d->openExampleNotice(example);
-    d->seeExampleCalculation(example);
-    d->click("bt_valider");
-    d->click("Bt_ICI_");
-    QCOMPARE(d->shown("Panel216"), nominal.isEmpty());
-    if (!nominal.isEmpty()) QCOMPARE(d->text("Panel83") + " " + d->text("Panel37"), nominal);
-    QCOMPARE(d->text("Panel82") + " " + d->text("Panel84"), teg);
-    QVERIFY(!d->shown("Panel161"));
-    QCOMPARE(d->grid()->rowCount(), rows);
+    openExampleNotice(d, example);
+    seeExampleCalculation(d, example);
+    d.click("bt_valider");
+    d.click("Bt_ICI_");
+    QCOMPARE(d.shown("Panel216"), nominal.isEmpty());
+    if (!nominal.isEmpty()) QCOMPARE(d.text("Panel83") + " " + d.text("Panel37"), nominal);
+    QCOMPARE(d.text("Panel82") + " " + d.text("Panel84"), teg);
+    QVERIFY(!d.shown("Panel161"));
+    QCOMPARE(d.grid()->rowCount(), rows);
   }
 };
 

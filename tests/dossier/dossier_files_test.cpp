@@ -1,12 +1,12 @@
 // The dossier screen's "FICHIER" menu: opening, saving and saving as ".TEG" files.
-#include "ui/string_grid.h"
-#include "tests/dossier/dossier_screen_test.h"
+#include "tests/dossier/dossier_steps.h"
 
 #include <QDir>
 #include <QFile>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using namespace kalmoris::testing;
 
 namespace {
 
@@ -32,49 +32,47 @@ const QByteArray kTypedDossier =
 
 }  // namespace
 
-class DossierFilesTest : public kalmoris::testing::DossierScreenTest {
+class DossierFilesTest : public ScreenFixture {
   Q_OBJECT
+
+  ScreenDriver d;
 
   std::unique_ptr<QTemporaryDir> folder;
 
   QString path(const char* name) const { return folder->filePath(QString::fromUtf8(name)); }
   void open(const QString& name) {
-    d->platform().openAnswers.push_back(name);
-    d->trigger("Men_OUVRIR1_");
+    platform().openAnswers.push_back(name);
+    d.trigger("Men_OUVRIR1_");
   }
   void saveAs(const QString& name) {
-    d->platform().saveAnswers.push_back(name);
-    d->trigger("Men_ENREGISTRERSOUS1_");
+    platform().saveAnswers.push_back(name);
+    d.trigger("Men_ENREGISTRERSOUS1_");
   }
   void validateAndCalculate() {
-    d->click("bt_valider");
-    d->click("BBt_CALCUL");
+    d.click("bt_valider");
+    d.click("BBt_CALCUL");
   }
   QStringList results() const {
     QStringList shown;
     for (const char* name :
          {"Panel1", "Panel83", "Panel37", "Panel39", "Panel82", "Panel84", "Panel125", "Panel127"})
-      shown.append(d->text(name));
+      shown.append(d.text(name));
     return shown;
   }
 
  private slots:
   void init() {
-    DossierScreenTest::init();
+    d = openDossier(*this);
     folder = std::make_unique<QTemporaryDir>();
-  }
-  void cleanup() {
-    folder.reset();
-    DossierScreenTest::cleanup();
   }
 
   void cancellingTheOpenDialogChangesNothing() {
-    d->typeValidatedLoan();
+    typeValidatedLoan(d);
     open(QString());
-    QCOMPARE(d->platform().lastOpenFilter, QString("Répertoire(*.REP) (*.TEG)"));
-    QCOMPARE(d->text("ch_capital"), QString(" 200000,00"));
-    QCOMPARE(d->cell(1, 2), QString("2304.69"));
-    QCOMPARE(d->screen().windowTitle(), kCaption);
+    QCOMPARE(platform().lastOpenFilter, QString("Répertoire(*.REP) (*.TEG)"));
+    QCOMPARE(d.text("ch_capital"), QString(" 200000,00"));
+    QCOMPARE(d.cell(1, 2), QString("2304.69"));
+    QCOMPARE(d.screen()->windowTitle(), kCaption);
   }
 
   void openStartsInTheRepertoireFolderWhereItExists_data() {
@@ -89,40 +87,40 @@ class DossierFilesTest : public kalmoris::testing::DossierScreenTest {
     if (exists) QDir(folder->path()).mkdir("repertoire");
     open(QString());
     QDir::setCurrent(previous);
-    QCOMPARE(d->platform().lastOpenDirectory, exists ? path("repertoire") : QString());
+    QCOMPARE(platform().lastOpenDirectory, exists ? path("repertoire") : QString());
   }
 
   void openingAFileErasesTheScreenThenPutsItsTextsBack() {
-    d->typeValidatedLoan();
-    d->typeCell(2, 2, "179");
-    d->click("BBt_CALCUL");
+    typeValidatedLoan(d);
+    d.typeCell(2, 2, "179");
+    d.click("BBt_CALCUL");
     write(path("dossier.TEG"), kTypedDossier);
     open(path("dossier.TEG"));
-    QCOMPARE(d->screen().windowTitle(), path("dossier.TEG"));
-    QCOMPARE(d->text("ch_nom_emp"), QString("René €uro"));
-    QCOMPARE(d->text("ch_teg_ann"), QString("12.13"));
-    QCOMPARE(d->text("ch_fr3_txt"), QString());
-    QCOMPARE(d->text("ch_grpv"), QString("2"));
-    QCOMPARE(d->cell(1, 1), QString("-200000"));
-    QCOMPARE(d->cell(4, 1), QString("9116"));
-    QCOMPARE(d->cell(3, 2), QString("89"));
-    QCOMPARE(d->cell(0, 1), QString());
-    QCOMPARE(d->cell(5, 1), QString());
-    QCOMPARE(d->text("bt_valider"), QString("CLIQUER ICI pour VALIDER"));
-    QVERIFY(!d->button("BBt_CALCUL")->isEnabled());
-    QVERIFY(!d->shown("Panel161"));
-    QVERIFY(d->text("Panel127").isEmpty());
+    QCOMPARE(d.screen()->windowTitle(), path("dossier.TEG"));
+    QCOMPARE(d.text("ch_nom_emp"), QString("René €uro"));
+    QCOMPARE(d.text("ch_teg_ann"), QString("12.13"));
+    QCOMPARE(d.text("ch_fr3_txt"), QString());
+    QCOMPARE(d.text("ch_grpv"), QString("2"));
+    QCOMPARE(d.cell(1, 1), QString("-200000"));
+    QCOMPARE(d.cell(4, 1), QString("9116"));
+    QCOMPARE(d.cell(3, 2), QString("89"));
+    QCOMPARE(d.cell(0, 1), QString());
+    QCOMPARE(d.cell(5, 1), QString());
+    QCOMPARE(d.text("bt_valider"), QString("CLIQUER ICI pour VALIDER"));
+    QVERIFY(!d.button("BBt_CALCUL")->isEnabled());
+    QVERIFY(!d.shown("Panel161"));
+    QVERIFY(d.text("Panel127").isEmpty());
     validateAndCalculate();
-    QCOMPARE(d->text("Panel82"), QString("12,8289 %"));
-    QCOMPARE(d->text("ch_nom_emp"), QString("RENé €URO"));
+    QCOMPARE(d.text("Panel82"), QString("12,8289 %"));
+    QCOMPARE(d.text("ch_nom_emp"), QString("RENé €URO"));
   }
 
   void openingAMissingFileNamesItInTheTitle() {
     open(path("nouveau.TEG"));
-    QCOMPARE(d->takeErrors(), QStringList{"Fichier introuvable"});
-    QCOMPARE(d->screen().windowTitle(), path("nouveau.TEG"));
-    d->typeValidatedLoan();
-    d->trigger("ENREGISTRER1");
+    QCOMPARE(takeErrors(), QStringList{"Fichier introuvable"});
+    QCOMPARE(d.screen()->windowTitle(), path("nouveau.TEG"));
+    typeValidatedLoan(d);
+    d.trigger("ENREGISTRER1");
     QVERIFY(contents(path("nouveau.TEG")).startsWith("G. RORAVOR\r\n 200000,00\r\n"));
   }
 
@@ -151,12 +149,12 @@ class DossierFilesTest : public kalmoris::testing::DossierScreenTest {
     QFETCH(QString, name);
     const QString file = bytes.isEmpty() ? folder->path() : path("autre.TEG");
     if (!bytes.isEmpty()) write(file, bytes);
-    d->typeValidatedLoan();
-    const QString typedCapital = d->cell(1, 1);
+    typeValidatedLoan(d);
+    const QString typedCapital = d.cell(1, 1);
     open(file);
-    QCOMPARE(d->takeErrors(), QStringList{message.contains("%1") ? message.arg(file) : message});
-    QCOMPARE(d->text("ch_nom_emp"), name);
-    QCOMPARE(d->cell(1, 1), name == "G. RORAVOR" ? typedCapital : QString());
+    QCOMPARE(takeErrors(), QStringList{message.contains("%1") ? message.arg(file) : message});
+    QCOMPARE(d.text("ch_nom_emp"), name);
+    QCOMPARE(d.cell(1, 1), name == "G. RORAVOR" ? typedCapital : QString());
   }
 
   void saveAsWritesTheDossierAndMakesItTheCurrentFile_data() {
@@ -174,10 +172,10 @@ class DossierFilesTest : public kalmoris::testing::DossierScreenTest {
   void saveAsWritesTheDossierAndMakesItTheCurrentFile() {
     QFETCH(QString, answer);
     QFETCH(QString, saved);
-    d->typeValidatedLoan();
-    d->click("BBt_CALCUL");
+    typeValidatedLoan(d);
+    d.click("BBt_CALCUL");
     saveAs(folder->filePath(answer));
-    QCOMPARE(d->platform().lastSaveFilter, QString("*.TEG"));
+    QCOMPARE(platform().lastSaveFilter, QString("*.TEG"));
     QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{saved});
     const QStringList lines = QString::fromLatin1(contents(folder->filePath(saved))).split("\r\n");
     QCOMPARE(lines.size(), 21);
@@ -186,7 +184,7 @@ class DossierFilesTest : public kalmoris::testing::DossierScreenTest {
                                            "ant"));
     QCOMPARE(lines[12], QString(" -200000,00"));
     QCOMPARE(lines[19], QString(" 0,00"));
-    QCOMPARE(d->screen().windowTitle(), folder->filePath(saved));
+    QCOMPARE(d.screen()->windowTitle(), folder->filePath(saved));
   }
 
   void saveAsAsksBeforeReplacingTheNameItMade_data() {
@@ -197,19 +195,19 @@ class DossierFilesTest : public kalmoris::testing::DossierScreenTest {
   void saveAsAsksBeforeReplacingTheNameItMade() {
     QFETCH(bool, replace);
     write(path("pret.TEG"), "ancien\r\n");
-    d->typeValidatedLoan();
-    d->platform().yesNoAnswers.push_back(replace);
+    typeValidatedLoan(d);
+    platform().yesNoAnswers.push_back(replace);
     saveAs(path("pret"));
-    QCOMPARE(d->platform().questions.size(), 1);
-    QVERIFY(d->platform().questions[0].contains(path("pret.TEG")));
+    QCOMPARE(platform().questions.size(), 1);
+    QVERIFY(platform().questions[0].contains(path("pret.TEG")));
     QCOMPARE(contents(path("pret.TEG")) == "ancien\r\n", !replace);
-    QCOMPARE(d->screen().windowTitle(), replace ? path("pret.TEG") : kCaption);
+    QCOMPARE(d.screen()->windowTitle(), replace ? path("pret.TEG") : kCaption);
   }
 
   void saveWithoutACurrentFileAsksForAName() {
-    d->typeValidatedLoan();
-    d->platform().saveAnswers.push_back(path("premier"));
-    d->trigger("ENREGISTRER1");
+    typeValidatedLoan(d);
+    platform().saveAnswers.push_back(path("premier"));
+    d.trigger("ENREGISTRER1");
     QVERIFY(QFile::exists(path("premier.TEG")));
     QVERIFY(!QFile::exists(kCaption));
   }
@@ -218,28 +216,28 @@ class DossierFilesTest : public kalmoris::testing::DossierScreenTest {
     write(path("ouvert.TEG"), kTypedDossier);
     open(path("ouvert.TEG"));
     saveAs(path("copie"));
-    d->type("ch_nom_emp", "autre");
-    d->trigger("ENREGISTRER1");
+    d.type("ch_nom_emp", "autre");
+    d.trigger("ENREGISTRER1");
     QVERIFY(contents(path("copie.TEG")).startsWith("autre\r\n"));
     QCOMPARE(contents(path("ouvert.TEG")), kTypedDossier);
   }
 
   void savedDossierReopensToTheSameResults() {
-    d->typeValidatedLoan();
-    d->click("BBt_CALCUL");
+    typeValidatedLoan(d);
+    d.click("BBt_CALCUL");
     const QStringList before = results();
     saveAs(path("pret"));
-    d->click("effac_tout");
+    d.click("effac_tout");
     open(path("pret.TEG"));
     validateAndCalculate();
     QCOMPARE(results(), before);
-    QCOMPARE(d->cell(5, 2), QString(" 2393,69"));
+    QCOMPARE(d.cell(5, 2), QString(" 2393,69"));
   }
 
   void exampleSavedAtOnceKeepsItsThreeGroups() {
-    d->click("VOIR_EXEMPLES");
-    d->click("BBt_VOIR_EX_2_");
-    d->click("Bt_VOIR_CALCUL_2_");
+    d.click("VOIR_EXEMPLES");
+    d.click("BBt_VOIR_EX_2_");
+    d.click("Bt_VOIR_CALCUL_2_");
     saveAs(path("exemple2"));
     const QStringList lines = QString::fromLatin1(contents(path("exemple2.TEG"))).split("\r\n");
     QCOMPARE(lines.size(), 12 + 3 * 4 + 1);
@@ -250,9 +248,9 @@ class DossierFilesTest : public kalmoris::testing::DossierScreenTest {
   void textTheFileCannotHoldIsRefusedAndThePreviousFileKept() {
     write(path("pret.TEG"), kTypedDossier);
     open(path("pret.TEG"));
-    d->type("ch_nom_emp", "Łukasz");
-    d->trigger("ENREGISTRER1");
-    const QStringList errors = d->takeErrors();
+    d.type("ch_nom_emp", "Łukasz");
+    d.trigger("ENREGISTRER1");
+    const QStringList errors = takeErrors();
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors[0].contains("« EMPRUNTEUR »") && errors[0].contains("« Ł »"),
              qPrintable(errors[0]));
@@ -260,28 +258,28 @@ class DossierFilesTest : public kalmoris::testing::DossierScreenTest {
   }
 
   void savingIntoAMissingFolderFails() {
-    d->typeValidatedLoan();
+    typeValidatedLoan(d);
     saveAs(path("absent/pret"));
-    QCOMPARE(d->takeErrors(), QStringList{"Fichier introuvable"});
-    QCOMPARE(d->screen().windowTitle(), kCaption);
+    QCOMPARE(takeErrors(), QStringList{"Fichier introuvable"});
+    QCOMPARE(d.screen()->windowTitle(), kCaption);
   }
 
   void fullCapacityDossierSavesAndReopens() {
-    d->typeAll({{"ch_capital", "360000"},
-                {"ch_nb_remb", "359"},
-                {"ch_remb_an", "12"},
-                {"ch_grpv", "360"}});
-    d->click("bt_valider");
-    kalmoris::StringGrid* grid = d->grid();
+    d.fill({{"ch_capital", "360000"},
+            {"ch_nb_remb", "359"},
+            {"ch_remb_an", "12"},
+            {"ch_grpv", "360"}});
+    d.click("bt_valider");
+    kalmoris::StringGrid* grid = d.grid();
     grid->setCell(1, 1, "-360000");
     for (int row = 2; row <= 360; ++row) grid->setCell(1, row, QString::number(1000 + row));
-    d->click("BBt_CALCUL");
+    d.click("BBt_CALCUL");
     const QStringList before = results();
     saveAs(path("long"));
-    d->click("effac_tout");
+    d.click("effac_tout");
     open(path("long.TEG"));
-    QCOMPARE(d->grid()->rowCount(), 361);
-    QCOMPARE(d->cell(1, 360), QString(" 1360,00"));
+    QCOMPARE(d.grid()->rowCount(), 361);
+    QCOMPARE(d.cell(1, 360), QString(" 1360,00"));
     validateAndCalculate();
     QCOMPARE(results(), before);
   }

@@ -1,19 +1,22 @@
 // The dossier screen's grid: the calculation, its panels and its failures, driven offscreen.
-#include "ui/string_grid.h"
-#include "tests/dossier/dossier_screen_test.h"
+#include "tests/dossier/dossier_steps.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
+
+using namespace kalmoris::testing;
 
 namespace {
 const QStringList kRatePanels = {"Panel1", "Panel83", "Panel37", "Panel39", "Panel82", "Panel84"};
 }  // namespace
 
-class DossierGridTest : public kalmoris::testing::DossierScreenTest {
+class DossierGridTest : public ScreenFixture {
   Q_OBJECT
 
+  ScreenDriver d;
+
  private slots:
+  void init() { d = openDossier(*this); }
+
   void calculationRewritesTheGridAndShowsTheResults_data() {
     QTest::addColumn<QString>("command");
     QTest::newRow("CALCULER") << "BBt_CALCUL";
@@ -22,98 +25,97 @@ class DossierGridTest : public kalmoris::testing::DossierScreenTest {
   }
   void calculationRewritesTheGridAndShowsTheResults() {
     QFETCH(QString, command);
-    d->typeValidatedLoan();
+    typeValidatedLoan(d);
     if (command == "Pan_EFF_DISCOR_") {
-      d->typeCell(2, 2, "179");
-      d->click("BBt_CALCUL");
-      QVERIFY(d->shown("Panel161"));
-      d->typeCell(2, 2, "180");
+      d.typeCell(2, 2, "179");
+      d.click("BBt_CALCUL");
+      QVERIFY(d.shown("Panel161"));
+      d.typeCell(2, 2, "180");
     }
-    d->click(command.toLatin1().constData());
+    d.click(command);
     const QStringList row1 = {"1", " -200000,00", " 1", " 0,00", " 9116,00", " -190884,00"};
     const QStringList row2 = {"2", " 2304,69", " 180", " 89,00", " 0,00", " 2393,69"};
     for (int col = 0; col < 6; ++col) {
-      QCOMPARE(d->cell(col, 1), row1[col]);
-      QCOMPARE(d->cell(col, 2), row2[col]);
+      QCOMPARE(d.cell(col, 1), row1[col]);
+      QCOMPARE(d.cell(col, 2), row2[col]);
     }
     const QStringList rates = {"0,0093750052", "11,2500 %", "11,8486 %",
                                "0,0106907204", "12,8289 %", "13,6107 %"};
-    for (qsizetype k = 0; k < rates.size(); ++k)
-      QCOMPARE(d->text(kRatePanels[k].toLatin1().constData()), rates[k]);
-    QCOMPARE(d->text("Panel125"), QString("16020,00"));
-    QCOMPARE(d->text("Panel127"), QString("239980,20"));
-    QVERIFY(!d->shown("Panel161"));
-    QVERIFY(!d->shown("Panel90"));
-    QVERIFY(!d->shown("Panel216"));
+    for (qsizetype k = 0; k < rates.size(); ++k) QCOMPARE(d.text(kRatePanels[k]), rates[k]);
+    QCOMPARE(d.text("Panel125"), QString("16020,00"));
+    QCOMPARE(d.text("Panel127"), QString("239980,20"));
+    QVERIFY(!d.shown("Panel161"));
+    QVERIFY(!d.shown("Panel90"));
+    QVERIFY(!d.shown("Panel216"));
   }
 
   void lastFailingCheckIsShownOverTheResults() {
-    d->typeValidatedLoan();
-    d->typeCell(2, 2, "179");
-    d->click("BBt_CALCUL");
-    QVERIFY(d->shown("Panel161"));
-    QCOMPARE(d->place("Panel161"), QPoint(432, 221));
-    QCOMPARE(d->text("Label134"), QString("Nombre de REMB. annoncé :"));
-    QCOMPARE(d->text("Panel163"), QString("180,00"));
-    QCOMPARE(d->text("Label136"), QString("Dans la GRILLE est de (versements positifs) :"));
-    QCOMPARE(d->text("Panel164"), QString("179,00"));
-    QVERIFY2(d->text("Panel82").endsWith(" %"), "the rates are written under the panel");
+    typeValidatedLoan(d);
+    d.typeCell(2, 2, "179");
+    d.click("BBt_CALCUL");
+    QVERIFY(d.shown("Panel161"));
+    QCOMPARE(d.place("Panel161"), QPoint(432, 221));
+    QCOMPARE(d.text("Label134"), QString("Nombre de REMB. annoncé :"));
+    QCOMPARE(d.text("Panel163"), QString("180,00"));
+    QCOMPARE(d.text("Label136"), QString("Dans la GRILLE est de (versements positifs) :"));
+    QCOMPARE(d.text("Panel164"), QString("179,00"));
+    QVERIFY2(d.text("Panel82").endsWith(" %"), "the rates are written under the panel");
   }
 
   void emptyGridTakesDefaultsAndShowsTheRepaymentsShort() {
-    d->typeAll({{"ch_capital", "200000"}, {"ch_nb_remb", "180"}, {"ch_remb_an", "12"}});
-    d->click("bt_valider");
-    d->click("BBt_CALCUL");
-    QCOMPARE(d->cell(1, 1), QString(" -1,00"));
-    QCOMPARE(d->cell(2, 1), QString(" 1"));
-    QCOMPARE(d->cell(1, 2), QString(" 1,00"));
-    QCOMPARE(d->text("Label136"), QString("CUMUL des REMB: insuffisant! :"));
-    QCOMPARE(d->text("Panel163"), QString("200000,00"));
-    QCOMPARE(d->text("Panel164"), QString("1,00"));
+    d.fill({{"ch_capital", "200000"}, {"ch_nb_remb", "180"}, {"ch_remb_an", "12"}});
+    d.click("bt_valider");
+    d.click("BBt_CALCUL");
+    QCOMPARE(d.cell(1, 1), QString(" -1,00"));
+    QCOMPARE(d.cell(2, 1), QString(" 1"));
+    QCOMPARE(d.cell(1, 2), QString(" 1,00"));
+    QCOMPARE(d.text("Label136"), QString("CUMUL des REMB: insuffisant! :"));
+    QCOMPARE(d.text("Panel163"), QString("200000,00"));
+    QCOMPARE(d.text("Panel164"), QString("1,00"));
   }
 
   void clickInTheGridCoversTheResultsUntilTheNextCalculation() {
-    d->typeValidatedLoan();
-    d->click("BBt_CALCUL");
-    d->clickCell(2, 1);
-    QVERIFY(d->shown("Panel123"));
-    QCOMPARE(d->place("Panel123"), QPoint(456, 250));
-    QVERIFY(!d->shown("Panel90"));
-    d->click("bt_valider");
-    QVERIFY2(d->shown("Panel123"), "only a calculation removes it");
-    d->click("BBt_CALCUL");
-    QVERIFY(!d->shown("Panel123"));
-    QTest::keyClick(d->grid(), Qt::Key_Down);
-    QVERIFY2(d->shown("Panel123"), "moving with the arrows is a click too");
+    typeValidatedLoan(d);
+    d.click("BBt_CALCUL");
+    d.clickCell(2, 1);
+    QVERIFY(d.shown("Panel123"));
+    QCOMPARE(d.place("Panel123"), QPoint(456, 250));
+    QVERIFY(!d.shown("Panel90"));
+    d.click("bt_valider");
+    QVERIFY2(d.shown("Panel123"), "only a calculation removes it");
+    d.click("BBt_CALCUL");
+    QVERIFY(!d.shown("Panel123"));
+    d.pressKey("StringGrid1", Qt::Key_Down);
+    QVERIFY2(d.shown("Panel123"), "moving with the arrows is a click too");
   }
 
   void cellHoldsWhatIsTypedWhileItIsEdited() {
-    const QModelIndex index = d->grid()->model()->index(0, 1);
-    d->grid()->setCurrentIndex(index);
-    d->grid()->edit(index);
-    auto* editor = d->grid()->viewport()->findChild<QLineEdit*>();
+    const QModelIndex index = d.grid()->model()->index(0, 1);
+    d.grid()->setCurrentIndex(index);
+    d.grid()->edit(index);
+    auto* editor = d.grid()->viewport()->findChild<QLineEdit*>();
     QVERIFY(editor);
     QTest::keyClicks(editor, "-5000");
-    QCOMPARE(d->cell(1, 1), QString("-5000"));
+    QCOMPARE(d.cell(1, 1), QString("-5000"));
   }
 
   void timeShiftCoversTheNominalRatesUntilErased() {
-    d->typeValidatedLoan();
-    d->type("ch_grpv", "3");
-    d->click("bt_valider");
-    d->typeRow(2, {"0", "-0.544444", "0", "0"});
-    d->typeRow(3, {"2304.69", "180", "89", "0"});
-    d->click("BBt_CALCUL");
-    QVERIFY(d->shown("Panel216"));
-    QCOMPARE(d->place("Panel216"), QPoint(468, 274));
-    QCOMPARE(d->cell(2, 2), QString(" -0,544444"));
-    QVERIFY(d->text("Panel82").endsWith(" %"));
-    d->typeRow(2, {"2304.69", "1", "89", "0"});
-    d->typeCell(2, 3, "179");
-    d->click("BBt_CALCUL");
-    QVERIFY2(d->shown("Panel216"), "a later calculation does not hide it");
-    d->click("effac_tout");
-    QVERIFY(!d->shown("Panel216"));
+    typeValidatedLoan(d);
+    d.type("ch_grpv", "3");
+    d.click("bt_valider");
+    d.typeRow(2, {"0", "-0.544444", "0", "0"});
+    d.typeRow(3, {"2304.69", "180", "89", "0"});
+    d.click("BBt_CALCUL");
+    QVERIFY(d.shown("Panel216"));
+    QCOMPARE(d.place("Panel216"), QPoint(468, 274));
+    QCOMPARE(d.cell(2, 2), QString(" -0,544444"));
+    QVERIFY(d.text("Panel82").endsWith(" %"));
+    d.typeRow(2, {"2304.69", "1", "89", "0"});
+    d.typeCell(2, 3, "179");
+    d.click("BBt_CALCUL");
+    QVERIFY2(d.shown("Panel216"), "a later calculation does not hide it");
+    d.click("effac_tout");
+    QVERIFY(!d.shown("Panel216"));
   }
 
   void failedCalculationLeavesWhatWasShown_data() {
@@ -149,19 +151,19 @@ class DossierGridTest : public kalmoris::testing::DossierScreenTest {
     QFETCH(QString, message);
     QFETCH(QString, nominalPeriod);
     QFETCH(QString, tegProportional);
-    d->typeValidatedLoan();
-    d->click("BBt_CALCUL");
-    d->typeCell(1, 1, "-150000");
-    if (!badCell.isEmpty()) d->typeCell(3, 2, badCell);
-    d->type("ch_remb_an", perYear);
-    d->type("ch_grpv", blocks);
-    d->click("bt_valider");
-    d->click("BBt_CALCUL");
-    QCOMPARE(d->takeErrors(), QStringList{message});
-    QCOMPARE(d->text("Panel1"), nominalPeriod);
-    QCOMPARE(d->text("Panel82"), tegProportional);
-    QCOMPARE(d->text("Panel127"), QString("239980,20"));
-    QCOMPARE(d->cell(1, 1), blocks == "0" ? QString("-150000") : QString(" -150000,00"));
+    typeValidatedLoan(d);
+    d.click("BBt_CALCUL");
+    d.typeCell(1, 1, "-150000");
+    if (!badCell.isEmpty()) d.typeCell(3, 2, badCell);
+    d.type("ch_remb_an", perYear);
+    d.type("ch_grpv", blocks);
+    d.click("bt_valider");
+    d.click("BBt_CALCUL");
+    QCOMPARE(takeErrors(), QStringList{message});
+    QCOMPARE(d.text("Panel1"), nominalPeriod);
+    QCOMPARE(d.text("Panel82"), tegProportional);
+    QCOMPARE(d.text("Panel127"), QString("239980,20"));
+    QCOMPARE(d.cell(1, 1), blocks == "0" ? QString("-150000") : QString(" -150000,00"));
   }
 };
 

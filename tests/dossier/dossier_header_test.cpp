@@ -1,17 +1,14 @@
 // The dossier screen's header: its controls, the Enter chain, the change handlers, the
 // validation and erase-all, driven offscreen.
+#include "tests/dossier/dossier_steps.h"
 #include "ui/colors.h"
-#include "ui/string_grid.h"
-#include "tests/dossier/dossier_screen_test.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
 using kalmoris::TForm2;
 namespace colors = kalmoris::colors;
+using namespace kalmoris::testing;
 
 namespace {
 const QString kClickHere = QStringLiteral("CLIQUER ICI pour VALIDER");
@@ -20,42 +17,46 @@ const QString kNotValidated = QStringLiteral("SAISIE NON VALIDEE");
 const QStringList kRatePanels = {"Panel1", "Panel83", "Panel37", "Panel39", "Panel82", "Panel84"};
 }  // namespace
 
-class DossierHeaderTest : public kalmoris::testing::DossierScreenTest {
+class DossierHeaderTest : public ScreenFixture {
   Q_OBJECT
 
+  ScreenDriver d;
+
  private slots:
+  void init() { d = openDossier(*this); }
+
   void creationSetsTheScreenAsFormCreateGivesIt() {
     TForm2 fresh;
     QCOMPARE(fresh.objectName(), QString("Form2"));
     QCOMPARE(fresh.size(), QSize(740, 570));
     QCOMPARE(fresh.windowTitle(), QString("-2- VERIFICATION DE TAUX EFFECTIF GLOBAL."));
-    QCOMPARE(d->panel("OUVRE_DOSSIER")->geometry().topLeft(), QPoint(25, 0));
-    QCOMPARE(d->panel("OUVRE_DOSSIER")->width(), 740);
-    QVERIFY(!d->shown("Panel43"));
-    QCOMPARE(d->place("Panel43"), QPoint(0, 214));
-    QVERIFY(d->shown("Panel90"));
-    QCOMPARE(d->place("Panel90"), QPoint(456, 227));
+    QCOMPARE(d.panel("OUVRE_DOSSIER")->geometry().topLeft(), QPoint(25, 0));
+    QCOMPARE(d.panel("OUVRE_DOSSIER")->width(), 740);
+    QVERIFY(!d.shown("Panel43"));
+    QCOMPARE(d.place("Panel43"), QPoint(0, 214));
+    QVERIFY(d.shown("Panel90"));
+    QCOMPARE(d.place("Panel90"), QPoint(456, 227));
     const QStringList headers = {"1 N° BL", "2 VERSM.", "3 Nb Vers.",
                                  "4 ASS.",  "5 FRAIS",  "6 CUMUL"};
-    QCOMPARE(d->grid()->colCount(), 6);
-    QCOMPARE(d->grid()->cells()->fixedCols(), 0);
-    for (int col = 0; col < 6; ++col) QCOMPARE(d->cell(col, 0), headers[col]);
+    QCOMPARE(d.grid()->colCount(), 6);
+    QCOMPARE(d.grid()->cells()->fixedCols(), 0);
+    for (int col = 0; col < 6; ++col) QCOMPARE(d.cell(col, 0), headers[col]);
   }
 
   void freshScreenWaitsForItsValidation() {
-    QCOMPARE(d->text("ch_grpv"), QString("2"));
+    QCOMPARE(d.text("ch_grpv"), QString("2"));
     for (const char* name : {"ch_nom_emp", "ch_capital", "ch_nb_remb", "ch_remb_an", "ch_teg_ann",
                              "ch_fr1_txt", "ch_fr1_val", "ch_fr3_val"})
-      QVERIFY2(d->text(name).isEmpty(), name);
-    QCOMPARE(d->text("bt_valider"), kClickHere);
-    QVERIFY(d->waitingLook());
-    QVERIFY(!d->calculationEnabled());
-    QVERIFY(!d->button("effac_tout")->isEnabled());
+      QVERIFY2(d.text(name).isEmpty(), name);
+    QCOMPARE(d.text("bt_valider"), kClickHere);
+    QVERIFY(waitingLook(d));
+    QVERIFY(!calculationEnabled(d));
+    QVERIFY(!d.button("effac_tout")->isEnabled());
     for (const char* hidden : {"Panel92", "Panel42", "Panel123", "Panel216", "Panel161", "Panel91",
                                "Panel45", "Panel98", "Panel6", "Panel17", "Panel15", "Panel215"})
-      QVERIFY2(!d->shown(hidden), hidden);
-    QVERIFY(d->panel("Panel27")->y() >= d->panel("OUVRE_DOSSIER")->height());
-    QCOMPARE(d->panel("Panel27")->text(), QString("MASQUE PROVISOIRE"));
+      QVERIFY2(!d.shown(hidden), hidden);
+    QVERIFY(d.panel("Panel27")->y() >= d.panel("OUVRE_DOSSIER")->height());
+    QCOMPARE(d.panel("Panel27")->text(), QString("MASQUE PROVISOIRE"));
   }
 
   void captionsAndNotesAreTheScreensTexts_data() {
@@ -115,7 +116,7 @@ class DossierHeaderTest : public kalmoris::testing::DossierScreenTest {
   void captionsAndNotesAreTheScreensTexts() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
-    QCOMPARE(d->text(name.toLatin1().constData()), caption);
+    QCOMPARE(d.text(name), caption);
   }
 
   void menuBarItemsCarryTheirNames_data() {
@@ -139,49 +140,44 @@ class DossierHeaderTest : public kalmoris::testing::DossierScreenTest {
   void menuBarItemsCarryTheirNames() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
-    QAction* item = d->action(name.toLatin1().constData());
-    QVERIFY(item);
-    QCOMPARE(item->text(), caption);
+    QCOMPARE(d.action(name)->text(), caption);
   }
 
   void quitEndsTheApplication() {
-    d->trigger("QUITTER1");
-    QCOMPARE(d->platform().quitRequests, 1);
+    d.trigger("QUITTER1");
+    QCOMPARE(platform().quitRequests, 1);
   }
 
   void enterMovesThroughTheHeaderToTheValidateButton() {
-    QApplication::setActiveWindow(&d->screen());
-    QVERIFY(QTest::qWaitForWindowActive(&d->screen()));
     const QStringList chain = {"ch_nom_emp", "ch_capital", "ch_nb_remb", "ch_remb_an",
                                "ch_grpv",    "ch_fr1_txt", "ch_fr1_val", "ch_fr2_txt",
                                "ch_fr2_val", "ch_fr3_txt", "ch_fr3_val", "bt_valider"};
-    d->field("ch_nom_emp")->setFocus();
+    d.field("ch_nom_emp")->setFocus();
     for (qsizetype k = 0; k + 1 < chain.size(); ++k) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
       QCOMPARE(QApplication::focusWidget()->objectName(), chain[k + 1]);
     }
-    d->field("ch_teg_ann")->setFocus();
-    QTest::keyClick(d->field("ch_teg_ann"), Qt::Key_Return);
+    d.pressEnter("ch_teg_ann");
     QCOMPARE(QApplication::focusWidget()->objectName(), QString("ch_teg_ann"));
   }
 
   void firstValidationEndsOnClickHereAndTheSecondOnValidated() {
-    d->typeFreshLoanHeader();
-    d->click("bt_valider");
-    QCOMPARE(d->text("ch_capital"), QString(" 200000,00"));
-    QCOMPARE(d->text("bt_valider"), kClickHere);
-    QVERIFY(d->calculationEnabled());
-    QVERIFY(d->button("effac_tout")->isEnabled());
-    QVERIFY(d->validatedLook());
-    QVERIFY(d->shown("Panel42"));
-    QVERIFY(!d->shown("Panel92"));
-    QVERIFY(!d->shown("Panel27"));
-    QCOMPARE(d->text("Panel8"), QString("9116,00"));
-    QCOMPARE(d->grid()->rowCount(), 3);
-    QCOMPARE(d->cell(0, 2), QString("2"));
-    d->click("bt_valider");
-    QCOMPARE(d->text("bt_valider"), kValidated);
-    QVERIFY(d->calculationEnabled());
+    typeFreshLoanHeader(d);
+    d.click("bt_valider");
+    QCOMPARE(d.text("ch_capital"), QString(" 200000,00"));
+    QCOMPARE(d.text("bt_valider"), kClickHere);
+    QVERIFY(calculationEnabled(d));
+    QVERIFY(d.button("effac_tout")->isEnabled());
+    QVERIFY(validatedLook(d));
+    QVERIFY(d.shown("Panel42"));
+    QVERIFY(!d.shown("Panel92"));
+    QVERIFY(!d.shown("Panel27"));
+    QCOMPARE(d.text("Panel8"), QString("9116,00"));
+    QCOMPARE(d.grid()->rowCount(), 3);
+    QCOMPARE(d.cell(0, 2), QString("2"));
+    d.click("bt_valider");
+    QCOMPARE(d.text("bt_valider"), kValidated);
+    QVERIFY(calculationEnabled(d));
   }
 
   void editingAWatchedFieldAsksForAValidation_data() {
@@ -199,18 +195,18 @@ class DossierHeaderTest : public kalmoris::testing::DossierScreenTest {
   void editingAWatchedFieldAsksForAValidation() {
     QFETCH(QString, name);
     QFETCH(bool, watched);
-    d->typeFreshLoanHeader();
-    d->click("bt_valider");
-    d->click("bt_valider");
-    d->click("Bt_ICI_");
-    QVERIFY(!d->shown("Panel90"));
-    QTest::keyClick(d->field(name.toLatin1().constData()), Qt::Key_End);
-    QTest::keyClicks(d->field(name.toLatin1().constData()), "1");
-    QCOMPARE(d->text("bt_valider"), watched ? kClickHere : kValidated);
-    QCOMPARE(d->calculationEnabled(), !watched);
-    QCOMPARE(d->waitingLook(), watched);
-    QCOMPARE(d->shown("Panel90"), watched);
-    if (watched) QCOMPARE(d->place("Panel90"), QPoint(456, 227));
+    typeFreshLoanHeader(d);
+    d.click("bt_valider");
+    d.click("bt_valider");
+    d.click("Bt_ICI_");
+    QVERIFY(!d.shown("Panel90"));
+    d.pressKey(name, Qt::Key_End);
+    d.pressKey(name, Qt::Key_1);
+    QCOMPARE(d.text("bt_valider"), watched ? kClickHere : kValidated);
+    QCOMPARE(calculationEnabled(d), !watched);
+    QCOMPARE(waitingLook(d), watched);
+    QCOMPARE(d.shown("Panel90"), watched);
+    if (watched) QCOMPARE(d.place("Panel90"), QPoint(456, 227));
   }
 
   void failedFieldTurnsRedAndEmptyUnderTheWarning_data() {
@@ -234,104 +230,103 @@ class DossierHeaderTest : public kalmoris::testing::DossierScreenTest {
     QFETCH(QString, name);
     QFETCH(QString, typed);
     QFETCH(int, warningHeight);
-    d->typeFreshLoanHeader();
-    d->type(name.toLatin1().constData(), typed);
-    d->click("bt_valider");
-    QCOMPARE(d->background(name.toLatin1().constData()), colors::Red);
-    QCOMPARE(d->text(name.toLatin1().constData()), QString());
-    QVERIFY(d->shown("Panel92"));
-    QCOMPARE(d->panel("Panel92")->geometry(), QRect(2, 216, 730, warningHeight));
-    QCOMPARE(d->text("bt_valider"), kNotValidated);
-    QVERIFY(d->button("bt_valider")->isEnabled());
-    QVERIFY2(d->calculationEnabled(), "a failed validation does not prevent calculating");
-    QVERIFY(d->grid()->rowCount() <= 361);
+    typeFreshLoanHeader(d);
+    d.type(name, typed);
+    d.click("bt_valider");
+    QCOMPARE(d.background(name), colors::Red);
+    QCOMPARE(d.text(name), QString());
+    QVERIFY(d.shown("Panel92"));
+    QCOMPARE(d.panel("Panel92")->geometry(), QRect(2, 216, 730, warningHeight));
+    QCOMPARE(d.text("bt_valider"), kNotValidated);
+    QVERIFY(d.button("bt_valider")->isEnabled());
+    QVERIFY2(calculationEnabled(d), "a failed validation does not prevent calculating");
+    QVERIFY(d.grid()->rowCount() <= 361);
   }
 
   void singleBlockTurnsRedWithoutFailing() {
-    d->typeFreshLoanHeader();
-    d->type("ch_grpv", "1");
-    d->click("bt_valider");
-    QCOMPARE(d->background("ch_grpv"), colors::Red);
-    QCOMPARE(d->text("ch_grpv"), QString(" 1"));
-    QVERIFY(d->shown("Panel92"));
-    QCOMPARE(d->text("bt_valider"), kClickHere);
-    QCOMPARE(d->grid()->rowCount(), 2);
-    d->type("ch_grpv", "2");
-    d->click("bt_valider");
-    QCOMPARE(d->background("ch_grpv"), colors::White);
-    QVERIFY(!d->shown("Panel92"));
+    typeFreshLoanHeader(d);
+    d.type("ch_grpv", "1");
+    d.click("bt_valider");
+    QCOMPARE(d.background("ch_grpv"), colors::Red);
+    QCOMPARE(d.text("ch_grpv"), QString(" 1"));
+    QVERIFY(d.shown("Panel92"));
+    QCOMPARE(d.text("bt_valider"), kClickHere);
+    QCOMPARE(d.grid()->rowCount(), 2);
+    d.type("ch_grpv", "2");
+    d.click("bt_valider");
+    QCOMPARE(d.background("ch_grpv"), colors::White);
+    QVERIFY(!d.shown("Panel92"));
   }
 
   void refusedConversionStopsTheValidationWhereItStands() {
-    d->typeFreshLoanHeader();
-    d->type("ch_nb_remb", "12.5");
-    d->click("bt_valider");
-    QCOMPARE(d->takeErrors(), QStringList{"'12,5' n'est pas une valeur entière correcte"});
-    QCOMPARE(d->text("ch_capital"), QString(" 200000,00"));
-    QCOMPARE(d->text("ch_nb_remb"), QString("12.5"));
-    QCOMPARE(d->text("ch_remb_an"), QString("12"));
-    QCOMPARE(d->text("Panel8"), QString());
-    QCOMPARE(d->text("bt_valider"), kClickHere);
-    QVERIFY(!d->calculationEnabled());
-    QVERIFY(!d->button("effac_tout")->isEnabled());
+    typeFreshLoanHeader(d);
+    d.type("ch_nb_remb", "12.5");
+    d.click("bt_valider");
+    QCOMPARE(takeErrors(), QStringList{"'12,5' n'est pas une valeur entière correcte"});
+    QCOMPARE(d.text("ch_capital"), QString(" 200000,00"));
+    QCOMPARE(d.text("ch_nb_remb"), QString("12.5"));
+    QCOMPARE(d.text("ch_remb_an"), QString("12"));
+    QCOMPARE(d.text("Panel8"), QString());
+    QCOMPARE(d.text("bt_valider"), kClickHere);
+    QVERIFY(!calculationEnabled(d));
+    QVERIFY(!d.button("effac_tout")->isEnabled());
   }
 
   void validationHidesItsHelpPanel() {
-    d->click("Pan_AIDE_VALIDER_");
-    QVERIFY(d->shown("Panel43"));
-    QCOMPARE(d->place("Panel43"), QPoint(20, 220));
-    d->typeFreshLoanHeader();
-    d->click("bt_valider");
-    QVERIFY(!d->shown("Panel43"));
+    d.click("Pan_AIDE_VALIDER_");
+    QVERIFY(d.shown("Panel43"));
+    QCOMPARE(d.place("Panel43"), QPoint(20, 220));
+    typeFreshLoanHeader(d);
+    d.click("bt_valider");
+    QVERIFY(!d.shown("Panel43"));
   }
 
   void eraseAllReturnsToAnEmptyDossier() {
-    d->typeValidatedLoan();
-    d->typeCell(2, 2, "179");
-    d->click("BBt_CALCUL");
-    d->click("Pan_AIDE_EFF_DONN_");
-    d->click("effac_tout");
+    typeValidatedLoan(d);
+    d.typeCell(2, 2, "179");
+    d.click("BBt_CALCUL");
+    d.click("Pan_AIDE_EFF_DONN_");
+    d.click("effac_tout");
     for (const char* name :
          {"ch_nom_emp", "ch_capital", "ch_nb_remb", "ch_remb_an", "ch_teg_ann", "ch_fr1_txt",
           "ch_fr2_txt", "ch_fr3_txt", "ch_fr1_val", "ch_fr2_val", "ch_fr3_val", "Panel8",
           "Panel125", "Panel127", "Panel163", "Panel164"})
-      QVERIFY2(d->text(name).isEmpty(), name);
-    for (const QString& rate : kRatePanels) QVERIFY(d->text(rate.toLatin1().constData()).isEmpty());
-    QCOMPARE(d->text("ch_grpv"), QString("2"));
+      QVERIFY2(d.text(name).isEmpty(), name);
+    for (const QString& rate : kRatePanels) QVERIFY(d.text(rate).isEmpty());
+    QCOMPARE(d.text("ch_grpv"), QString("2"));
     for (int row = 1; row <= 2; ++row)
-      for (int col = 0; col < 6; ++col) QVERIFY(d->cell(col, row).isEmpty());
-    QCOMPARE(d->grid()->rowCount(), 3);
-    QVERIFY(!d->shown("Panel161"));
-    QVERIFY(!d->shown("Panel215"));
-    QVERIFY(d->shown("Panel90"));
-    QCOMPARE(d->text("bt_valider"), kClickHere);
-    QVERIFY(d->waitingLook());
-    QVERIFY(!d->calculationEnabled());
-    QVERIFY(!d->button("effac_tout")->isEnabled());
-    QCOMPARE(d->panel("Panel8")->color(), colors::White);
+      for (int col = 0; col < 6; ++col) QVERIFY(d.cell(col, row).isEmpty());
+    QCOMPARE(d.grid()->rowCount(), 3);
+    QVERIFY(!d.shown("Panel161"));
+    QVERIFY(!d.shown("Panel215"));
+    QVERIFY(d.shown("Panel90"));
+    QCOMPARE(d.text("bt_valider"), kClickHere);
+    QVERIFY(waitingLook(d));
+    QVERIFY(!calculationEnabled(d));
+    QVERIFY(!d.button("effac_tout")->isEnabled());
+    QCOMPARE(d.panel("Panel8")->color(), colors::White);
   }
 
   void rowsOfTheLastCalculationGetDefaultsAfterErasing() {
-    d->typeValidatedLoan();
-    d->type("ch_grpv", "3");
-    d->click("bt_valider");
-    d->typeRow(3, {"1", "1", "0", "0"});
-    d->click("BBt_CALCUL");
-    d->click("effac_tout");
-    d->typeAll(
-        {{"ch_capital", "1000"}, {"ch_nb_remb", "4"}, {"ch_remb_an", "12"}, {"ch_grpv", "5"}});
-    d->click("bt_valider");
-    QCOMPARE(d->grid()->rowCount(), 6);
+    typeValidatedLoan(d);
+    d.type("ch_grpv", "3");
+    d.click("bt_valider");
+    d.typeRow(3, {"1", "1", "0", "0"});
+    d.click("BBt_CALCUL");
+    d.click("effac_tout");
+    d.fill({{"ch_capital", "1000"}, {"ch_nb_remb", "4"}, {"ch_remb_an", "12"}, {"ch_grpv", "5"}});
+    d.click("bt_valider");
+    QCOMPARE(d.grid()->rowCount(), 6);
     const QStringList first = {"1", "-1", "1", "0", "0"};
     const QStringList later = {"", "1", "1", "0", "0"};
     for (int col = 1; col <= 4; ++col) {
-      QCOMPARE(d->cell(col, 1), first[col]);
-      QCOMPARE(d->cell(col, 2), later[col]);
-      QCOMPARE(d->cell(col, 3), later[col]);
-      QCOMPARE(d->cell(col, 4), QString());
-      QCOMPARE(d->cell(col, 5), QString());
+      QCOMPARE(d.cell(col, 1), first[col]);
+      QCOMPARE(d.cell(col, 2), later[col]);
+      QCOMPARE(d.cell(col, 3), later[col]);
+      QCOMPARE(d.cell(col, 4), QString());
+      QCOMPARE(d.cell(col, 5), QString());
     }
-    QCOMPARE(d->cell(0, 5), QString("5"));
+    QCOMPARE(d.cell(0, 5), QString("5"));
   }
 };
 

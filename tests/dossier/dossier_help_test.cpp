@@ -1,13 +1,12 @@
 // The dossier screen's help panels: the "?" tabs, and the texts of every panel it shows.
+#include "tests/dossier/dossier_steps.h"
 #include "ui/colors.h"
-#include "tests/dossier/dossier_screen_test.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QtTest>
 
 using kalmoris::Panel;
 namespace colors = kalmoris::colors;
+using namespace kalmoris::testing;
 
 namespace {
 
@@ -21,10 +20,14 @@ QString textsOf(QWidget* panel) {
 
 }  // namespace
 
-class DossierHelpTest : public kalmoris::testing::DossierScreenTest {
+class DossierHelpTest : public ScreenFixture {
   Q_OBJECT
 
+  ScreenDriver d;
+
  private slots:
+  void init() { d = openDossier(*this); }
+
   void helpTabsShowTheirPanelsAtTheirPlace_data() {
     QTest::addColumn<QString>("tab");
     QTest::addColumn<QString>("panel");
@@ -50,19 +53,18 @@ class DossierHelpTest : public kalmoris::testing::DossierScreenTest {
     QFETCH(QPoint, place);
     QFETCH(QString, parent);
     QFETCH(QString, closer);
-    const QByteArray panelName = panel.toLatin1();
-    QPushButton* question = d->button(tab.toLatin1().constData());
+    QPushButton* question = d.button(tab);
     QCOMPARE(question->text(), QString("?"));
     QVERIFY(question->font().bold());
     QCOMPARE(question->palette().color(QPalette::ButtonText), colors::Red);
     QVERIFY(question->width() <= 24);
-    d->click(tab.toLatin1().constData());
-    d->click(tab.toLatin1().constData());
-    QVERIFY(d->shown(panelName.constData()));
-    QCOMPARE(d->place(panelName.constData()), place);
-    QCOMPARE(d->panel(panelName.constData())->parentWidget()->objectName(), parent);
-    d->click(closer.toLatin1().constData());
-    QVERIFY(!d->shown(panelName.constData()));
+    d.click(tab);
+    d.click(tab);
+    QVERIFY(d.shown(panel));
+    QCOMPARE(d.place(panel), place);
+    QCOMPARE(d.panel(panel)->parentWidget()->objectName(), parent);
+    d.click(closer);
+    QVERIFY(!d.shown(panel));
   }
 
   void panelsCarryTheirCodeAndQuotedTexts_data() {
@@ -186,7 +188,7 @@ class DossierHelpTest : public kalmoris::testing::DossierScreenTest {
   void panelsCarryTheirCodeAndQuotedTexts() {
     QFETCH(QString, panel);
     QFETCH(QString, quoted);
-    const QString texts = textsOf(d->panel(panel.toLatin1().constData()));
+    const QString texts = textsOf(d.panel(panel));
     QVERIFY2(texts.contains(quoted), qPrintable(texts));
   }
 };

@@ -1,31 +1,35 @@
 // The dossier screen's "IMPRIMER" menu: the report printed at once, and the printer choice.
-#include "tests/dossier/dossier_screen_test.h"
+#include "tests/dossier/dossier_steps.h"
 
 #include <QtTest>
 
 using kalmoris::PageFont;
-using kalmoris::testing::DocumentEvent;
+using namespace kalmoris::testing;
 
-class DossierPrintingTest : public kalmoris::testing::DossierScreenTest {
+class DossierPrintingTest : public ScreenFixture {
   Q_OBJECT
 
+  ScreenDriver d;
+
   QStringList print() {
-    d->trigger("Menu_IMPRESSIONTEXTE1_");
-    if (d->platform().printed.size() != 1) return {};
-    return d->platform().lastPrinted().lines();
+    d.trigger("Menu_IMPRESSIONTEXTE1_");
+    if (platform().printed.size() != 1) return {};
+    return platform().lastPrinted().lines();
   }
-  const DocumentEvent* drawStarting(const QString& start) const {
-    for (const DocumentEvent& event : d->platform().lastPrinted().events)
+  const DocumentEvent* drawStarting(const QString& start) {
+    for (const DocumentEvent& event : platform().lastPrinted().events)
       if (event.kind == DocumentEvent::Kind::Draw && event.text.startsWith(start)) return &event;
     return nullptr;
   }
  private slots:
+  void init() { d = openDossier(*this); }
+
   void calculatedDossierIsPrintedAtOnceFromTheScreensTexts() {
-    d->typeValidatedLoan();
-    d->click("BBt_CALCUL");
+    typeValidatedLoan(d);
+    d.click("BBt_CALCUL");
     const QStringList lines = print();
-    QCOMPARE(d->platform().printDialogs, 0);
-    QVERIFY(d->platform().lastPrinted().finished);
+    QCOMPARE(platform().printDialogs, 0);
+    QVERIFY(platform().lastPrinted().finished);
     QCOMPARE(lines.size(), 35);
     QCOMPARE(lines[4], QString("            DOSSIER: G. RORAVOR"));
     QCOMPARE(lines[8], QString("    Montant du Prêt:  200000,00 Um."));
@@ -48,8 +52,8 @@ class DossierPrintingTest : public kalmoris::testing::DossierScreenTest {
   }
 
   void reportSetsItsFontsAndLeavesTheLastOne() {
-    d->typeValidatedLoan();
-    PageFont& pageFont = d->platform().pageFont();
+    typeValidatedLoan(d);
+    PageFont& pageFont = platform().pageFont();
     pageFont.name = "Courier New";
     pageFont.setSizePoints(12);
     print();
@@ -70,11 +74,11 @@ class DossierPrintingTest : public kalmoris::testing::DossierScreenTest {
   }
 
   void shiftedExamplePrintsTheNominalRateAsNotComputable() {
-    d->openExampleNotice(3);
-    d->seeExampleCalculation(3);
-    d->click("bt_valider");
-    d->click("Bt_ICI_");
-    QVERIFY(d->shown("Panel216"));
+    openExampleNotice(d, 3);
+    seeExampleCalculation(d, 3);
+    d.click("bt_valider");
+    d.click("Bt_ICI_");
+    QVERIFY(d.shown("Panel216"));
     const QStringList lines = print();
     const qsizetype heading = lines.indexOf("    ***** TAUX NOMINAL ou MOYEN *****");
     QVERIFY(heading > 0);
@@ -88,8 +92,8 @@ class DossierPrintingTest : public kalmoris::testing::DossierScreenTest {
 
   void neverValidatedDossierPrintsUpToItsFeesHeading() {
     const QStringList lines = print();
-    QCOMPARE(d->takeErrors(), QStringList{"'' n'est pas une valeur flottante correcte"});
-    QVERIFY(d->platform().lastPrinted().finished);
+    QCOMPARE(takeErrors(), QStringList{"'' n'est pas une valeur flottante correcte"});
+    QVERIFY(platform().lastPrinted().finished);
     QCOMPARE(lines.size(), 13);
     QCOMPARE(lines.last(), QString("    ***** DETAIL des FRAIS *****"));
   }
@@ -101,11 +105,11 @@ class DossierPrintingTest : public kalmoris::testing::DossierScreenTest {
   }
   void printerConfigurationOnlyOpensTheDialog() {
     QFETCH(bool, confirmed);
-    d->typeValidatedLoan();
-    d->platform().printDialogAnswers.push_back(confirmed);
-    d->trigger("Men_CONFIGURATIONIMPRI1_");
-    QCOMPARE(d->platform().printDialogs, 1);
-    QVERIFY(d->platform().printed.empty());
+    typeValidatedLoan(d);
+    platform().printDialogAnswers.push_back(confirmed);
+    d.trigger("Men_CONFIGURATIONIMPRI1_");
+    QCOMPARE(platform().printDialogs, 1);
+    QVERIFY(platform().printed.empty());
   }
 };
 

@@ -1,36 +1,21 @@
 // Reports printed through the system's spooler to its PDF queue, read back from the PDF file:
 // the program's own print path from the button to the paper.
 #include "amortization/amortization_screen.h"
-#include "ui/platform.h"
 #include "calculators/instalment_screen.h"
 #include "dossier/dossier_screen.h"
 #include "tests/printing/spooler.h"
+#include "tests/support/screen_driver.h"
+#include "ui/platform.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
 
-using kalmoris::testing::PrintedPdf;
-using kalmoris::testing::SpoolerPlatform;
+using namespace kalmoris::testing;
 
 namespace {
-
-void type(QWidget* screen, const char* field, const char* text) {
-  auto* edit = screen->findChild<QLineEdit*>(QString::fromLatin1(field));
-  QVERIFY2(edit, field);
-  edit->setText(QString::fromUtf8(text));
-}
-
-void click(QWidget* screen, const char* name) {
-  auto* button = screen->findChild<QPushButton*>(QString::fromLatin1(name));
-  QVERIFY2(button && button->isEnabled(), name);
-  button->click();
-}
 
 // The page's lines with their runs of spaces folded: the text extraction lays words out
 // again from their positions, which may change the count of spaces between them.
@@ -80,13 +65,12 @@ class SpoolerPrintTest : public QObject {
     platform_.selectPrinter(SpoolerPlatform::queueName());
     kalmoris::TForm2 form;
     form.show();
+    const ScreenDriver ui(&form);
     for (const char* step :
          {"VOIR_EXEMPLES", "BBt_VOIR_EX_1_", "Bt_VOIR_CALCUL_1_", "bt_valider", "BBt_CALCUL"})
-      click(&form, step);
+      ui.click(step);
     PrintedPdf pdf;
-    auto* print = form.findChild<QAction*>("Menu_IMPRESSIONTEXTE1_");
-    QVERIFY(print);
-    print->trigger();
+    ui.trigger("Menu_IMPRESSIONTEXTE1_");
     QVERIFY2(pdf.waitForJob(), "no PDF came out of the queue");
 
     const QStringList lines = linesOf(pdf.text());
@@ -107,15 +91,17 @@ class SpoolerPrintTest : public QObject {
   void instalmentReportComesOutOfTheSpooler() {
     platform_.selectPrinter(SpoolerPlatform::queueName());
     kalmoris::TForm4 form;
-    click(&form, "FRANCS");
-    click(&form, "tx_prop");
-    type(&form, "ch_capital", "100000");
-    type(&form, "ch_le_taux", "6");
-    type(&form, "ch_ech_an", "12");
-    type(&form, "ch_tot_ech", "240");
-    click(&form, "calcul");
+    form.show();
+    const ScreenDriver ui(&form);
+    ui.click("FRANCS");
+    ui.click("tx_prop");
+    ui.fill({{"ch_capital", "100000"},
+             {"ch_le_taux", "6"},
+             {"ch_ech_an", "12"},
+             {"ch_tot_ech", "240"}});
+    ui.click("calcul");
     PrintedPdf pdf;
-    click(&form, "IMPRIMER");
+    ui.click("IMPRIMER");
     QVERIFY2(pdf.waitForJob(), "no PDF came out of the queue");
     const QStringList lines = linesOf(pdf.text());
     QVERIFY2(printed(lines, "CALCUL D'UNE ECHEANCE."), qPrintable(lines.join('\n')));
@@ -127,25 +113,26 @@ class SpoolerPrintTest : public QObject {
 
   void amortizationTableFillsItsPagesThroughTheSpooler() {
     kalmoris::TForm7 form;
-    auto* printers = form.findChild<QComboBox*>("PrinterCombo");
-    QVERIFY(printers);
+    form.show();
+    const ScreenDriver ui(&form);
+    auto* printers = ui.find<QComboBox>("PrinterCombo");
     const int queue = printers->findText(SpoolerPlatform::queueName());
     QVERIFY2(queue >= 0, "the queue is listed among the printers");
     printers->setCurrentIndex(queue);
     QCOMPARE(platform_.currentPrinterName(), SpoolerPlatform::queueName());
 
-    click(&form, "francs");
-    click(&form, "tx_prop");
-    type(&form, "ch_capital", "100000");
-    type(&form, "ch_le_taux", "6");
-    type(&form, "ch_ech_an", "12");
-    type(&form, "ch_tot_ech", "240");
-    type(&form, "ch_mois", "3");
-    type(&form, "ch_annee", "2002");
-    click(&form, "AFFICHER");
-    click(&form, "IMPRIMER");
+    ui.click("francs");
+    ui.click("tx_prop");
+    ui.fill({{"ch_capital", "100000"},
+             {"ch_le_taux", "6"},
+             {"ch_ech_an", "12"},
+             {"ch_tot_ech", "240"},
+             {"ch_mois", "3"},
+             {"ch_annee", "2002"}});
+    ui.click("AFFICHER");
+    ui.click("IMPRIMER");
     PrintedPdf pdf;
-    click(&form, "imp_fr");
+    ui.click("imp_fr");
     QVERIFY2(pdf.waitForJob(), "no PDF came out of the queue");
 
     const QRegularExpression row(QStringLiteral("^\\d+ +\\d\\d/\\d{4} :"));
