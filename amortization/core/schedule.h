@@ -95,7 +95,7 @@ struct DatedSchedule {
   bool datesShown = false;
   // Instalment k in dates[k - 1]; one date more than rows when the pass stopped on a failure.
   std::vector<ScheduleDate> dates;
-  CurrencySchedule typed;           // in the currency the capital was typed in
+  CurrencySchedule typed;  // in the currency the capital was typed in
   CurrencySchedule other;
 };
 

@@ -8,6 +8,8 @@ DepositTexts CalculateDeposits(const DepositEntries& entries) {
   const Real i = checked(divide(entries.annualRate, entries.perYear) * 0.01L);
   const Real count = entries.count;
   const Real deposited = checked(count * entries.deposit);
+  // At a rate of 0 nothing is earned: the value is the sum of the deposits.
+  if (i == 0) return {FormatFixed(deposited, 10, 2), FormatFixed(deposited, 10, 2)};
   Real t = checked(i + 1);
   t = naturalLog(t);
   t = checked(t * count);

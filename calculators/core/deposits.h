@@ -18,7 +18,7 @@ struct DepositEntries {
 
 struct DepositTexts {
   QString deposited;    // S = N x D
-  QString accumulated;  // V = D ((1 + i)^N - 1) / i, at the last deposit
+  QString accumulated;  // V = D ((1 + i)^N - 1) / i, at the last deposit; N x D at a rate of 0
 };
 
 // Both texts, computed in full before either is shown; a failure gives neither.

@@ -1,8 +1,11 @@
 #include "dossier/core/grid_calculation.h"
 
+#include "core/errors.h"
 #include "core/numbers.h"
 #include "dossier/core/dossier_checks.h"
 
+#include <array>
+#include <optional>
 #include <vector>
 
 namespace kalmoris {
@@ -34,11 +37,23 @@ std::vector<SchedulePoint> scheduleOf(const std::vector<RepaymentGroup>& groups,
   return points;
 }
 
-void showRates(DossierView& view, Real rate, Real periodsPerYear, RatePanel period,
-               RatePanel proportional, RatePanel actuarial) {
-  view.writeRate(period, periodRateText(rate));
-  view.writeRate(proportional, proportionalRateText(rate, periodsPerYear));
-  view.writeRate(actuarial, actuarialRateText(rate, periodsPerYear));
+// Solves one schedule and shows its three rates. A schedule that no rate balances leaves
+// them empty and keeps its failure for the end of the calculation, so that the costs and the
+// checks still say what is wrong with the grid.
+void solveAndShow(DossierView& view, const std::vector<SchedulePoint>& schedule,
+                  Real periodsPerYear, int iterationLimit, Real& rate,
+                  std::array<RatePanel, 3> panels, std::optional<NoRateFailure>& noRate) {
+  try {
+    rate =
+        PeriodRateSolver::solve(schedule, periodsPerYear, iterationLimit, StopOrder::UpdateFirst);
+  } catch (const NoRateFailure& failure) {
+    rate = 0;
+    if (!noRate) noRate = failure;
+    return;
+  }
+  view.writeRate(panels[0], periodRateText(rate));
+  view.writeRate(panels[1], proportionalRateText(rate, periodsPerYear));
+  view.writeRate(panels[2], actuarialRateText(rate, periodsPerYear));
 }
 
 }  // namespace
@@ -93,24 +108,27 @@ void calculateDossier(LoanDossier& dossier, DossierView& view) {
   dossier.groups.assign(groupCount, RepaymentGroup{});
   for (int row = 1; row <= groupCount; ++row) dossier.groups[row - 1] = readGroupRow(row, view);
 
+  // All six rates go before either solve: a solve that fails leaves none of an earlier
+  // calculation on show.
   const QString blank = QStringLiteral(" ");
-  for (RatePanel panel :
-       {RatePanel::NominalPeriod, RatePanel::NominalProportional, RatePanel::NominalActuarial})
-    view.writeRate(panel, blank);
+  for (int panel = 0; panel < kRatePanelCount; ++panel)
+    view.writeRate(static_cast<RatePanel>(panel), blank);
 
-  dossier.nominalRate = PeriodRateSolver::solve(scheduleOf(dossier.groups, Schedule::Payments),
-                                                periodsPerYear, 1000, StopOrder::UpdateFirst);
-  showRates(view, dossier.nominalRate, periodsPerYear, RatePanel::NominalPeriod,
-            RatePanel::NominalProportional, RatePanel::NominalActuarial);
-  dossier.tegRate = PeriodRateSolver::solve(scheduleOf(dossier.groups, Schedule::AllIn),
-                                            periodsPerYear, 200, StopOrder::UpdateFirst);
-  showRates(view, dossier.tegRate, periodsPerYear, RatePanel::TegPeriod, RatePanel::TegProportional,
-            RatePanel::TegActuarial);
+  std::optional<NoRateFailure> noRate;
+  solveAndShow(
+      view, scheduleOf(dossier.groups, Schedule::Payments), periodsPerYear, 1000,
+      dossier.nominalRate,
+      {RatePanel::NominalPeriod, RatePanel::NominalProportional, RatePanel::NominalActuarial},
+      noRate);
+  solveAndShow(view, scheduleOf(dossier.groups, Schedule::AllIn), periodsPerYear, 200,
+               dossier.tegRate,
+               {RatePanel::TegPeriod, RatePanel::TegProportional, RatePanel::TegActuarial}, noRate);
 
   dossier.totals = totalsOf(dossier.groups);
   view.writeCosts(FormatFixed(dossier.totals.insuranceCost.toReal(), 8, 2),
                   FormatFixed(dossier.totals.loanCost.toReal(), 8, 2));
   if (const auto discrepancy = lastDiscrepancy(dossier)) view.showDiscrepancy(*discrepancy);
+  if (noRate) throw *noRate;
 }
 
 }  // namespace kalmoris

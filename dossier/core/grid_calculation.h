@@ -26,11 +26,13 @@ QString periodRateText(Real rate);
 QString proportionalRateText(Real rate, Real periodsPerYear);
 QString actuarialRateText(Real rate, Real periodsPerYear);
 
-// The calculation ("CALCULER"): reads and rewrites the blockCount grid rows, solves for the
-// nominal rate (payments alone, 1000 iterations) and the TEG (cumuls, 200 iterations), shows
-// the six rates and the two costs, then runs the four checks and shows the last failing one.
-// A failure ends it at its step: a bad cell leaves the results as they were, a failed
-// nominal solve leaves its panels empty, a failed TEG solve keeps the previous TEG.
+// The calculation ("CALCULER"): reads and rewrites the blockCount grid rows, empties the six
+// rates, solves for the nominal rate (payments alone, 1000 iterations) and the TEG (cumuls,
+// 200 iterations), shows them and the two costs, then runs the four checks and shows the last
+// failing one. A failure ends it at its step: a bad cell leaves the results as they were, an
+// arithmetic failure of a solve leaves the rates not yet shown empty. A schedule that no rate
+// balances leaves its three rates empty; the costs and the checks are shown all the same, and
+// its NoRateFailure ends the calculation.
 void calculateDossier(LoanDossier& dossier, DossierView& view);
 
 }  // namespace kalmoris

@@ -364,8 +364,7 @@ INSTANTIATE_TEST_SUITE_P(
         DepositCase{"MonthlyForTenYears", {100, 5, 12, 120}, "12000,00", "15528,23", ""},
         DepositCase{"YearlyForTenYears", {1000, 4, 1, 10}, "10000,00", "12006,11", ""},
         DepositCase{"NoDepositIsNoFailure", {1000, 4, 1, 0}, "0,00", "0,00", ""},
-        DepositCase{
-            "ZeroRateIsZeroOverZero", {100, 0, 12, 120}, "", "", "Opération flottante incorrecte"},
+        DepositCase{"ZeroRateEarnsNothing", {100, 0, 12, 120}, "12000,00", "12000,00", ""},
         DepositCase{
             "ZeroPerYearDividesByZero", {100, 5, 0, 120}, "", "", "Division flottante par zéro"},
         DepositCase{

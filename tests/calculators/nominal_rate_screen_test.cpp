@@ -181,6 +181,13 @@ class NominalRateScreenTest : public ScreenFixture {
                                                                  << "Division flottante par zéro"
                                                                  << "100000,00"
                                                                  << "15244,90";
+    QTest::newRow("nothing borrowed has no rate")
+        << "0"
+        << "12"
+        << "Aucun taux ne correspond à cet échéancier : vérifiez que les versements remboursent le "
+           "capital."
+        << "0,00"
+        << "0,00";
   }
   void failureShowsItsBoxAndKeepsWhatWasWritten() {
     QFETCH(QString, capital);

@@ -272,7 +272,7 @@ TEST(GridCalculation, NoRepaymentsPerYearStopsTheNominalSolveWithItsPanelsBlank)
   EXPECT_TRUE(FailsWith<ArithmeticFailure>([&] { loan.calculate(); }, testing::DivisionByZero()));
   EXPECT_EQ(loan.view.cellText(kCumulColumn, 2), " 2393,69");
   EXPECT_EQ(loan.view.rateText(RatePanel::NominalPeriod), " ");
-  EXPECT_EQ(loan.view.rateText(RatePanel::TegPeriod), "");
+  EXPECT_EQ(loan.view.rateText(RatePanel::TegPeriod), " ");
 }
 
 TEST(GridCalculation, NoBlocksStopsBeforeAnyRate) {
@@ -284,7 +284,7 @@ TEST(GridCalculation, NoBlocksStopsBeforeAnyRate) {
   EXPECT_EQ(loan.dossier.lastSolvedCount, 0);
 }
 
-TEST(GridCalculation, FailedTegSolveKeepsThePreviousTegAndCosts) {
+TEST(GridCalculation, FailedTegSolveLeavesNoTegOfTheLastCalculation) {
   ValidatedLoan loan;
   typeLoanGrid(loan.view);
   loan.calculate();
@@ -293,8 +293,23 @@ TEST(GridCalculation, FailedTegSolveKeepsThePreviousTegAndCosts) {
   typeRow(loan.view, 2, "2304.69", "180", "-2304.69", "0");
   EXPECT_TRUE(FailsWith<ArithmeticFailure>([&] { loan.calculate(); }, testing::InvalidOperation()));
   EXPECT_EQ(loan.view.rateText(RatePanel::NominalProportional), "11,2500 %");
-  EXPECT_EQ(loan.view.rateText(RatePanel::TegProportional), "12,8289 %");
+  EXPECT_EQ(loan.view.rateText(RatePanel::TegProportional), " ");
   EXPECT_EQ(loan.view.insuranceCost, "16020,00");
+}
+
+// The capital typed positive: nothing is borrowed, so no rate balances the schedule. No rate
+// is shown, but the costs and the checks say what to look at (181 positive payments here).
+TEST(GridCalculation, ScheduleWithoutRateShowsNoRateButItsChecks) {
+  ValidatedLoan loan;
+  typeLoanGrid(loan.view);
+  loan.calculate();
+  typeRow(loan.view, 1, "200000", "1");
+  EXPECT_TRUE(FailsWith<NoRateFailure>([&] { loan.calculate(); }, testing::NoRate()));
+  for (int panel = 0; panel < kRatePanelCount; ++panel)
+    EXPECT_EQ(loan.view.rateText(static_cast<RatePanel>(panel)), " ");
+  EXPECT_EQ(loan.view.insuranceCost, "16020,00");
+  ASSERT_TRUE(loan.view.discrepancyShown);
+  EXPECT_EQ(loan.view.discrepancy.gridCaption, captions::kGridPositiveCount);
 }
 
 TEST(GridCalculation, HidesTheGridPanelsAndTheOldDiscrepancyFirst) {
