@@ -392,6 +392,24 @@ class AmortizationScreenTest : public ScreenFixture {
     QCOMPARE(s.background(field), colors::White);
   }
 
+  // The first interest of a huge capital overflows: its row shows the date and the instalment
+  // written before it, and the rows after it stay empty.
+  void overflowPartWayShowsTheFailingRowsDateAndInstalment() {
+    choose(s);
+    fillLoan(s, "1200", "1200", "12", "10", "3", "2002");
+    s.field("ch_capital")->setText("5" + QString(4931, '0'));
+    s.click("AFFICHER");
+    QCOMPARE(takeErrors(), QStringList{"Débordement flottant"});
+    QCOMPARE(s.cell(2, 2, u"StringGrid1"), QString("5,0048876E+4931"));
+    QCOMPARE(s.cell(2, 2, u"StringGrid2"), QString("7,6299019E+4930"));
+    for (const char* grid : {"StringGrid1", "StringGrid2"}) {
+      QCOMPARE(s.cell(1, 2, grid), QString("03 / 2002"));
+      QVERIFY(s.cell(3, 2, grid).isEmpty());
+      QVERIFY(s.cell(1, 3, grid).isEmpty());
+    }
+    QVERIFY(!s.button("IMPRIMER")->isEnabled());
+  }
+
   void changeRuleEmptiesWhatDependsOnTheField_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<bool>("resultsKept");

@@ -1,9 +1,9 @@
 #include "amortization/core/schedule_report.h"
 
 #include "core/numbers.h"
+#include "testing/recording_document.h"
 #include "tests/amortization/loan_inputs.h"
 #include "tests/core/failure_expectations.h"
-#include "testing/recording_document.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,14 @@
 // The start-up and the main menu, driven through their controls without a display.
 #include "app/screens.h"
 #include "tests/support/screen_driver.h"
+#include "ui/french_translations.h"
+#include "ui/message_box.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMap>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -185,6 +192,49 @@ class MenuTest : public ScreenFixture {
     QVERIFY(platform().questions.isEmpty());
   }
 
+  // A dossier typed into and not saved is not lost by a stray QUITTER or close box.
+  void quitAsksToSaveATypedDossier_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("savedAs");  // the save dialog's answer, empty cancels
+    QTest::addColumn<bool>("quits");
+    using Answer = kalmoris::Platform::Answer;
+    QTest::newRow("Non quits") << int(Answer::No) << "" << true;
+    QTest::newRow("Annuler stays") << int(Answer::Cancel) << "" << false;
+    QTest::newRow("Oui saves, then quits") << int(Answer::Yes) << "pret" << true;
+    QTest::newRow("Oui with the name cancelled stays") << int(Answer::Yes) << "" << false;
+  }
+  void quitAsksToSaveATypedDossier() {
+    QFETCH(int, answer);
+    QFETCH(QString, savedAs);
+    QFETCH(bool, quits);
+    QTemporaryDir folder;
+    menu_.click("ouvre_dossier");
+    screen("Form2").type("ch_nom_emp", "dupont");
+    platform().yesNoCancelAnswers.push_back(kalmoris::Platform::Answer(answer));
+    if (answer == int(kalmoris::Platform::Answer::Yes))
+      platform().saveAnswers.push_back(savedAs.isEmpty() ? "" : folder.filePath(savedAs));
+    QVERIFY(!menu_.screen()->close() == !quits);  // the menu's close box
+    QCOMPARE(platform().questions, QStringList{"Enregistrer les modifications du dossier ?"});
+    QCOMPARE(platform().quitRequests, quits ? 1 : 0);
+    QCOMPARE(QFile::exists(folder.filePath("pret.TEG")), !savedAs.isEmpty());
+  }
+
+  void untouchedSavedOrExampleDossierQuitsAtOnce() {
+    menu_.click("ouvre_dossier");
+    const ScreenDriver dossier = screen("Form2");
+    dossier.click("VOIR_EXEMPLES");
+    dossier.click("BBt_VOIR_EX_1_");
+    dossier.click("Bt_VOIR_CALCUL_1_");
+    menu_.click("QUITTER");
+    QTemporaryDir folder;
+    dossier.type("ch_nom_emp", "dupont");
+    platform().saveAnswers.push_back(folder.filePath("pret"));
+    dossier.trigger("ENREGISTRER1");
+    dossier.trigger("QUITTER1");
+    QCOMPARE(platform().quitRequests, 2);
+    QVERIFY(platform().questions.isEmpty());
+  }
+
   void dossierQuitsFromItsFileMenu() {
     screen("Form2").trigger("QUITTER1");
     QCOMPARE(platform().quitRequests, 1);
@@ -194,6 +244,60 @@ class MenuTest : public ScreenFixture {
     QCOMPARE(menu_.button("QUITTER")->shortcut(), QKeySequence("Alt+Q"));
     QTest::keyClick(menu_.screen(), Qt::Key_Q, Qt::AltModifier);
     QTRY_COMPARE(platform().quitRequests, 1);  // the button animates its click first
+  }
+
+  // A screen reader names every control by its caption or a French description, never by
+  // its code name.
+  void everyControlHasAReadableName() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (!window->objectName().startsWith("Form")) continue;
+      for (QWidget* control : window->findChildren<QWidget*>()) {
+        const bool named =
+            qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
+            qobject_cast<QComboBox*>(control) || qobject_cast<QAbstractItemView*>(control) ||
+            qobject_cast<QGroupBox*>(control) || qobject_cast<kalmoris::Panel*>(control);
+        if (!named || control->objectName().isEmpty() || control->objectName().startsWith("qt_"))
+          continue;
+        const QString name =
+            QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        const QString where = window->objectName() + "." + control->objectName() + ": " + name;
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        const bool captionIsItsName = button && button->text().remove('&') == name;
+        QVERIFY2(!name.isEmpty() && name != "?", qPrintable(where));
+        QVERIFY2(captionIsItsName || name != control->objectName(), qPrintable(where));
+      }
+    }
+  }
+
+  // Every help and notice text can be read whole in the place it is drawn.
+  void everyHelpTextFitsItsPanel() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (!window->objectName().startsWith("Form")) continue;
+      for (QLabel* text : window->findChildren<QLabel*>()) {
+        if (!text->wordWrap() || !qobject_cast<kalmoris::Panel*>(text->parentWidget())) continue;
+        const QString where = window->objectName() + "." + text->objectName();
+        QVERIFY2(text->heightForWidth(text->width()) <= text->height(), qPrintable(where));
+        QVERIFY2(text->parentWidget()->rect().contains(text->geometry()), qPrintable(where));
+      }
+    }
+  }
+
+  // Qt's dialogs speak French once its translations are loaded; the program's own boxes do
+  // without them.
+  void dialogsSpeakFrench() {
+    const auto buttons = [](kalmoris::BoxKind kind) {
+      QStringList captions;
+      for (QAbstractButton* button : kalmoris::makeMessageBox(nullptr, kind, "?")->buttons())
+        captions.append(button->text());
+      captions.sort();
+      return captions;
+    };
+    QCOMPARE(buttons(kalmoris::BoxKind::Error), QStringList{"OK"});
+    QCOMPARE(buttons(kalmoris::BoxKind::YesNo), (QStringList{"Non", "Oui"}));
+    QCOMPARE(buttons(kalmoris::BoxKind::YesNoCancel), (QStringList{"Annuler", "Non", "Oui"}));
+    QVERIFY(kalmoris::installFrenchTranslations());
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Annuler"));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QString("Voir dans :"));
   }
 
   void fileNamedOnTheCommandLineOpensInTheDossierScreen() {

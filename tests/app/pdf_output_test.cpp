@@ -1,7 +1,7 @@
 // The real print path into a PDF file: what a report writes comes out as text in the file,
 // in the fonts the reports name.
-#include "ui/qt_platform.h"
 #include "core/printer_text_stream.h"
+#include "ui/qt_platform.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -8,6 +8,8 @@
 #include "tests/support/screen_driver.h"
 #include "ui/colors.h"
 
+#include <QKeyEvent>
+#include <QSignalSpy>
 #include <QtTest>
 
 using kalmoris::PageFont;
@@ -245,6 +247,13 @@ class CalculatorScreensTest : public ScreenFixture {
       ui.pressEnter(chain[k]);
       QVERIFY2(ui.hasFocus(chain[k + 1]), qPrintable(chain[k]));
     }
+    // There, Enter (the keypad's too) calculates, once per press: a held key does not repeat it.
+    QPushButton* calculate = ui.button(chain.back());
+    QSignalSpy clicks(calculate, &QPushButton::clicked);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) ui.pressKey(chain.back(), key);
+    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(calculate, &repeated);
+    QCOMPARE(clicks.count(), 2);
   }
 
   void cancelledPrintDialogPrintsNothing_data() {

@@ -4,9 +4,9 @@
 #include "calculators/core/instalment_report.h"
 #include "calculators/core/nominal_rate_report.h"
 #include "core/printer_text_stream.h"
+#include "testing/recording_document.h"
 #include "tests/calculators/printed_lines.h"
 #include "tests/core/failure_expectations.h"
-#include "testing/recording_document.h"
 
 #include <gtest/gtest.h>
 

@@ -148,11 +148,13 @@ class DossierFaultsTest : public ScreenFixture {
     typeValidatedLoan(d);
     d.click("BBt_CALCUL");
     const QStringList shown = screenTexts();
+    const QString currentFile = d.screen()->windowTitle();
     open(name);
     const QStringList errors = takeErrors();
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors[0].contains(name), qPrintable(errors[0]));  // the message names the file
     QCOMPARE(screenTexts(), shown);
+    QCOMPARE(d.screen()->windowTitle(), currentFile);  // a later save does not go there
   }
 
   void unreadableFileIsRefused() {

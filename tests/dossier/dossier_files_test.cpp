@@ -204,6 +204,16 @@ class DossierFilesTest : public ScreenFixture {
     QCOMPARE(d.screen()->windowTitle(), replace ? path("pret.TEG") : kCaption);
   }
 
+  void saveAsOntoAFolderSaysSo() {
+    QVERIFY(QDir().mkdir(path("pret.TEG")));
+    typeValidatedLoan(d);
+    saveAs(path("pret"));
+    QCOMPARE(takeErrors(), QStringList{QString("« %1 » est un dossier : choisissez un autre nom "
+                                               "de fichier.")
+                                           .arg(path("pret.TEG"))});
+    QVERIFY(platform().questions.isEmpty());
+  }
+
   void saveWithoutACurrentFileAsksForAName() {
     typeValidatedLoan(d);
     platform().saveAnswers.push_back(path("premier"));

@@ -307,6 +307,20 @@ class DossierHeaderTest : public ScreenFixture {
     QCOMPARE(d.panel("Panel8")->color(), colors::White);
   }
 
+  // A refused block count leaves no group in force: erase-all empties the old rows all the
+  // same, so that the next validation does not bring them back.
+  void eraseAllAfterARefusedBlockCountEmptiesTheOldRows() {
+    typeValidatedLoan(d);
+    d.click("BBt_CALCUL");
+    d.type("ch_grpv", "400");
+    d.click("bt_valider");
+    d.click("effac_tout");
+    typeFreshLoanHeader(d);
+    d.click("bt_valider");
+    QCOMPARE(d.cell(1, 1), QString("-1"));  // the defaults, not the old loan's capital
+    QCOMPARE(d.cell(4, 1), QString("0"));
+  }
+
   void rowsOfTheLastCalculationGetDefaultsAfterErasing() {
     typeValidatedLoan(d);
     d.type("ch_grpv", "3");

@@ -3,9 +3,9 @@
 #include "dossier/core/grid_calculation.h"
 #include "dossier/core/header_validation.h"
 #include "dossier/core/worked_examples.h"
+#include "testing/recording_document.h"
 #include "tests/core/failure_expectations.h"
 #include "tests/dossier/dossier_samples.h"
-#include "testing/recording_document.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "testing/headless_dossier_view.h"
 #include "dossier/core/loan_dossier.h"
+#include "testing/headless_dossier_view.h"
 
 #include <QString>
 
