@@ -52,6 +52,17 @@ QPushButton* calculateButton(QWidget* parent, const char* name, const QString& c
   return button;
 }
 
+CommandRow commandRow(QWidget* screen, std::array<const char*, 4> names, const QString& menuCaption,
+                      QPoint origin, int width, int step) {
+  const QString captions[] = {QStringLiteral("EFFACER"), QStringLiteral("IMPRIMER"), menuCaption,
+                              QStringLiteral("QUITTER")};
+  QPushButton* buttons[4];
+  for (int k = 0; k < 4; ++k)
+    buttons[k] = controls::button(screen, names[k], captions[k],
+                                  QRect(origin.x() + k * step, origin.y(), width, 30));
+  return {buttons[0], buttons[1], buttons[2], buttons[3]};
+}
+
 LoanChoiceBoxes loanChoiceBoxes(QWidget* screen, const char* currencyName,
                                 const QString& currencyTitle, const char* rateKindName,
                                 const QString& rateKindTitle, const char* reminderName) {

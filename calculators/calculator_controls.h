@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QRect>
+
 #include <QString>
+#include <array>
 
 class QLabel;
 class QPushButton;
@@ -32,6 +34,17 @@ QLabel* rowCaption(QWidget* parent, const char* name, const QString& caption, in
 // The calculate button, in a larger bold font.
 QPushButton* calculateButton(QWidget* parent, const char* name, const QString& caption,
                              QRect place);
+
+// The row of commands at the foot of a calculator: EFFACER, IMPRIMER, the return to the menu
+// and QUITTER, named after the screen's own names, `width` wide and `step` apart from `origin`.
+struct CommandRow {
+  QPushButton* erase;
+  QPushButton* print;
+  QPushButton* menu;
+  QPushButton* quit;
+};
+CommandRow commandRow(QWidget* screen, std::array<const char*, 4> names, const QString& menuCaption,
+                      QPoint origin, int width, int step);
 
 // The instalment and capital screens' two choice boxes side by side, currency (FRANCS,
 // EUROS, RECTIFIER) then rate kind (tx_prop, tx_actu, RECTIFIER_1), with the red reminder

@@ -59,13 +59,12 @@ void TForm5::createControls() {
   calcul = calculateButton(this, "calcul", QStringLiteral("CALCUL"), QRect(500, 340, 200, 44));
   info = messagePanel(this, "info", QRect(10, 424, 690, 28));
   info->setBevel(true);  // unlike the other calculators' message panels
-  const int top = 462;
-  effacer = controls::button(this, "effacer", QStringLiteral("EFFACER"), QRect(10, top, 162, 30));
-  imprimer =
-      controls::button(this, "imprimer", QStringLiteral("IMPRIMER"), QRect(186, top, 162, 30));
-  retour_menu = controls::button(this, "retour_menu", QStringLiteral("RETOUR MENU"),
-                                 QRect(362, top, 162, 30));
-  quitter = controls::button(this, "quitter", QStringLiteral("QUITTER"), QRect(538, top, 162, 30));
+  const CommandRow commands = commandRow(this, {"effacer", "imprimer", "retour_menu", "quitter"},
+                                         QStringLiteral("RETOUR MENU"), QPoint(10, 462), 162, 176);
+  effacer = commands.erase;
+  imprimer = commands.print;
+  retour_menu = commands.menu;
+  quitter = commands.quit;
 
   choices_ = std::make_unique<LoanChoices>(GroupBox1, GroupBox2, calcul);
 }

@@ -59,13 +59,12 @@ void TForm4::createControls() {
 
   calcul = calculateButton(this, "calcul", QStringLiteral("CALCULER"), QRect(500, 300, 200, 44));
   INFO = messagePanel(this, "INFO", QRect(10, 408, 690, 28));
-  const int top = 448;
-  EFFACER = controls::button(this, "EFFACER", QStringLiteral("EFFACER"), QRect(10, top, 162, 30));
-  IMPRIMER =
-      controls::button(this, "IMPRIMER", QStringLiteral("IMPRIMER"), QRect(186, top, 162, 30));
-  RETOUR_MENU = controls::button(this, "RETOUR_MENU", QStringLiteral("RETOUR_MENU"),
-                                 QRect(362, top, 162, 30));
-  QUITTER = controls::button(this, "QUITTER", QStringLiteral("QUITTER"), QRect(538, top, 162, 30));
+  const CommandRow commands = commandRow(this, {"EFFACER", "IMPRIMER", "RETOUR_MENU", "QUITTER"},
+                                         QStringLiteral("RETOUR_MENU"), QPoint(10, 448), 162, 176);
+  EFFACER = commands.erase;
+  IMPRIMER = commands.print;
+  RETOUR_MENU = commands.menu;
+  QUITTER = commands.quit;
 
   choices_ = std::make_unique<LoanChoices>(GroupBox1, GroupBox4, calcul);
 }

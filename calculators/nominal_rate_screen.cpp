@@ -53,13 +53,12 @@ void TForm3::createControls() {
 
   calcul = calculateButton(this, "calcul", QStringLiteral("CALCULER"), QRect(440, 288, 160, 44));
   INFO = messagePanel(this, "INFO", QRect(20, 394, 580, 28));
-  const int top = 434;
-  EFFACER = controls::button(this, "EFFACER", QStringLiteral("EFFACER"), QRect(20, top, 136, 30));
-  IMPRIMER =
-      controls::button(this, "IMPRIMER", QStringLiteral("IMPRIMER"), QRect(168, top, 136, 30));
-  RETOUR_MENU = controls::button(this, "RETOUR_MENU", QStringLiteral("RETOUR_MENU"),
-                                 QRect(316, top, 136, 30));
-  QUITTER = controls::button(this, "QUITTER", QStringLiteral("QUITTER"), QRect(464, top, 136, 30));
+  const CommandRow commands = commandRow(this, {"EFFACER", "IMPRIMER", "RETOUR_MENU", "QUITTER"},
+                                         QStringLiteral("RETOUR_MENU"), QPoint(20, 434), 136, 148);
+  EFFACER = commands.erase;
+  IMPRIMER = commands.print;
+  RETOUR_MENU = commands.menu;
+  QUITTER = commands.quit;
 
   choices_ = std::make_unique<LoanChoices>(GroupBox1);
 }

@@ -287,8 +287,8 @@ class MenuTest : public ScreenFixture {
   void dialogsSpeakFrench() {
     const auto buttons = [](kalmoris::BoxKind kind) {
       QStringList captions;
-      for (QAbstractButton* button : kalmoris::makeMessageBox(nullptr, kind, "?")->buttons())
-        captions.append(button->text());
+      const auto box = kalmoris::makeMessageBox(nullptr, kind, "?");
+      for (QAbstractButton* button : box->buttons()) captions.append(button->text());
       captions.sort();
       return captions;
     };
