@@ -395,6 +395,8 @@ class AmortizationScreenTest : public ScreenFixture {
   // The first interest of a huge capital overflows: its row shows the date and the instalment
   // written before it, and the rows after it stay empty.
   void overflowPartWayShowsTheFailingRowsDateAndInstalment() {
+    if (qEnvironmentVariableIsSet("KALMORIS_MEMCHECK"))
+      QSKIP("valgrind computes extended values with 64-bit doubles");
     choose(s);
     fillLoan(s, "1200", "1200", "12", "10", "3", "2002");
     s.field("ch_capital")->setText("5" + QString(4931, '0'));
