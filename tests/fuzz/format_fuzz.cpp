@@ -3,6 +3,7 @@
 // value is written as a number the program reads back within its rounding.
 #include "core/errors.h"
 #include "core/numbers.h"
+#include "tests/fuzz/fuzz_checks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Real tolerance = 0.51L * std::pow(10.0L, -decimals) +
                            std::fabs(value) * (1e-17L + std::pow(10.0L, 1 - digits));
     require(std::fabs(back - value) <= tolerance);
-    require(FormatPattern(value, QStringLiteral("#0.0000")) == FormatFixed(value, 18, 4));
+    fuzzing::requirePatternReadsBack(value, QStringLiteral("#0.0000"), 4);
   } catch (const ArithmeticFailure& failure) {
     require(!std::isfinite(value));
     require(failure.message() == QString::fromUtf8(messages::kOverflow) ||

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/errors.h"
+#include "core/numbers.h"
 #include "testing/headless_dossier_view.h"
 
 #include <QRegularExpression>
 #include <QString>
 
+#include <cmath>
 #include <cstdlib>
 
 // What every fuzzer holds the program to.
@@ -29,6 +31,17 @@ inline void requireFrenchMessage(const Failure& failure) {
   require(!message.isEmpty());
   require(!message.contains(QStringLiteral("std::")));
   require(!message.contains(QStringLiteral("exception"), Qt::CaseInsensitive));
+}
+
+// A pattern ("#0.00", "#0.0000") writes what an entry field reads again: digits and one comma
+// with exactly its decimals, never the scientific form, within half a unit of the last one.
+inline void requirePatternReadsBack(Real value, const QString& pattern, int decimals) {
+  const QString written = FormatPattern(value, pattern);
+  const QString digits = written.startsWith(u'-') ? written.mid(1) : written;
+  require(KeepIfAllowed(digits, AMOUNT_CHARS) == digits);
+  require(digits.count(u',') == 1 && digits.size() - digits.indexOf(u',') - 1 == decimals);
+  const Real tolerance = 0.51L * std::pow(10.0L, -decimals) + std::fabs(value) * 1e-17L;
+  require(std::fabs(StrToFloat(written) - value) <= tolerance);
 }
 
 // No infinity or NaN ever reaches a text the screen shows.

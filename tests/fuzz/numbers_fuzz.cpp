@@ -3,6 +3,7 @@
 // message, and a written number that reads back as the value it came from.
 #include "core/errors.h"
 #include "core/numbers.h"
+#include "tests/fuzz/fuzz_checks.h"
 
 #include <QString>
 
@@ -59,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkWritten(value, 8, 4);
     checkWritten(value, 10, 10);
     checkWritten(value, 18, 2);
-    require(FormatPattern(value, QStringLiteral("#0.00")) == FormatFixed(value, 18, 2));
+    fuzzing::requirePatternReadsBack(value, QStringLiteral("#0.00"), 2);
   } catch (const ConversionFailure& failure) {
     requireMessage(failure, text, "n'est pas une valeur flottante correcte");
   }
