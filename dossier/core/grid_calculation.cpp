@@ -5,6 +5,7 @@
 #include "dossier/core/dossier_checks.h"
 
 #include <array>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -59,7 +60,9 @@ void solveAndShow(DossierView& view, const std::vector<SchedulePoint>& schedule,
 }  // namespace
 
 QString countCellText(Real count, const QString& typed) {
-  if (count >= 0) return FormatFixed(count, 8, 0);
+  // A whole count is written without decimals; any other keeps them, so that the count read
+  // again from its cell (by the next calculation, or from a saved file) is the one used.
+  if (count >= 0 && count == std::floor(count)) return FormatFixed(count, 8, 0);
   const qsizetype point = typed.indexOf(QLatin1Char('.'));
   const int decimals = point < 0 ? 6 : static_cast<int>(typed.size() - point - 1);
   return FormatFixed(count, 8, decimals);

@@ -16,8 +16,8 @@ namespace kalmoris {
 // refuses raises its failure; the cells already rewritten stay.
 RepaymentGroup readGroupRow(int row, DossierView& view);
 
-// How the count cell is rewritten: a negative count with as many decimals as were typed after
-// a ".", or 6; a count of 0 or more without decimals (the group keeps its fraction).
+// How the count cell is rewritten: a whole count of 0 or more without decimals, any other
+// count with as many decimals as were typed after a ".", or 6.
 QString countCellText(Real count, const QString& typed);
 
 // The three panels of a period rate (a fraction): the rate itself with ten decimals, then

@@ -122,7 +122,8 @@ INSTANTIATE_TEST_SUITE_P(
         CellCase{"EmptyAmountBelowRowOneIsOne", kAmountColumn, "", " 1,00"},
         CellCase{"AmountWithEightSignificantDigits", kAmountColumn, "1234567.891", " 1234567,90"},
         CellCase{"EmptyCountIsOne", kCountColumn, "", " 1"},
-        CellCase{"FractionalCountShownRounded", kCountColumn, "2,5", " 3"},
+        CellCase{"FractionalCountKeepsSixDecimals", kCountColumn, "2,5", " 2,500000"},
+        CellCase{"FractionalCountKeepsItsTypedDecimals", kCountColumn, "2.25", " 2,25"},
         CellCase{"NegativeCountKeepsItsTypedDecimals", kCountColumn, "-0.766667", " -0,766667"},
         CellCase{"NegativeCountWithOneTypedDecimal", kCountColumn, "-0.5", " -0,5"},
         CellCase{"NegativeCountWithCommaGetsSixDecimals", kCountColumn, "-0,5", " -0,500000"},
@@ -139,6 +140,8 @@ TEST(GridCalculation, FractionalCountIsUsedWithItsFraction) {
   loan.calculate();
   EXPECT_EQ(loan.dossier.groups[1].count, 2.5L);
   EXPECT_EQ(loan.dossier.totals.positiveCountTotal.units(), 25000);
+  loan.calculate();
+  EXPECT_EQ(loan.dossier.groups[1].count, 2.5L) << "the count read again from its cell";
 }
 
 TEST(GridCalculation, EmptyGridTakesDefaultsAndShowsTheLastFailingCheck) {
