@@ -236,6 +236,7 @@ void DossierGrid::setCalculationEnabled(bool enabled) {
 void DossierGrid::waitForValidation() {
   setCalculationEnabled(false);
   showGridHelp();
+  emit resultsCovered();
 }
 
 void DossierGrid::erase() {
@@ -247,6 +248,7 @@ void DossierGrid::erase() {
   emptyGroupRows();
   emptyRates();
   for (Panel* result : {Panel125, Panel127, Panel163, Panel164}) result->clear();
+  emit resultsEmptied();
 }
 
 void DossierGrid::prepareExamples() {
@@ -254,6 +256,7 @@ void DossierGrid::prepareExamples() {
   showGridHelp();
   Panel216->hide();
   emptyGroupRows();
+  emit resultsCovered();
 }
 
 void DossierGrid::BBt_CALCULClick() {
@@ -264,6 +267,7 @@ void DossierGrid::BBt_CALCULClick() {
 void DossierGrid::StringGrid1Click() {
   Panel90->hide();
   Panel123->showAt(456, 250);
+  emit resultsCovered();
 }
 
 }  // namespace kalmoris

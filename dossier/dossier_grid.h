@@ -61,6 +61,10 @@ class DossierGrid : public QObject {
  signals:
   // The user typed in a cell.
   void edited();
+  // The results stand covered (a click in the grid, an edit of the header, the examples)...
+  void resultsCovered();
+  // ...or emptied (erase-all).
+  void resultsEmptied();
 
  private:
   void createGrid();
@@ -76,10 +80,10 @@ class DossierGrid : public QObject {
   DossierView& view_;
 
   StringGrid* StringGrid1;
-  Panel* Panel125;       // insurance cost
-  Panel* Panel127;       // loan cost
-  QGroupBox* GroupBox1;  // nominal rate
-  QGroupBox* GroupBox2;  // TEG
+  Panel* Panel125;           // insurance cost
+  Panel* Panel127;           // loan cost
+  QGroupBox* GroupBox1;      // nominal rate
+  QGroupBox* GroupBox2;      // TEG
   Panel* Panel1;
   Panel* Panel83;
   Panel* Panel37;

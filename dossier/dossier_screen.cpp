@@ -6,6 +6,7 @@
 #include "dossier/dossier_header.h"
 #include "dossier/dossier_help.h"
 #include "dossier/screen_view.h"
+#include "dossier/teg_check.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
 #include "ui/handler.h"
@@ -13,6 +14,7 @@
 #include "ui/platform.h"
 #include "ui/report_printing.h"
 
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -82,6 +84,7 @@ void TForm2::createClientArea() {
 void TForm2::createParts() {
   header_ = new DossierHeader(OUVRE_DOSSIER, dossier_, *view_);
   grid_ = new DossierGrid(OUVRE_DOSSIER, dossier_, *view_);
+  check_ = new TegCheck(OUVRE_DOSSIER);
   help_ = new DossierHelp(ClientArea, OUVRE_DOSSIER);
   examples_ = new DossierExamples(ClientArea, OUVRE_DOSSIER, dossier_, *view_, *header_, *grid_);
 }
@@ -96,6 +99,10 @@ void TForm2::createConnections() {
   onTriggered(Men_RETOUR_MENU1_, this, &TForm2::Men_RETOUR_MENU1_Click);
 
   connect(header_, &DossierHeader::changed, grid_, &DossierGrid::waitForValidation);
+  connect(grid_, &DossierGrid::resultsCovered, check_, &TegCheck::hideVerdict);
+  connect(grid_, &DossierGrid::resultsEmptied, check_, &TegCheck::clear);
+  connect(header_->field(HeaderField::AnnouncedTeg), &QLineEdit::textChanged, check_,
+          &TegCheck::hideVerdict);
   onClick(header_->eraseButton(), this, &TForm2::effac_toutClick);
   const DossierHeader::Tabs tabs = header_->tabs();
   onClick(tabs.title, help_, &DossierHelp::Panel16Click);

@@ -15,6 +15,7 @@ class DossierGrid;
 class DossierHeader;
 class DossierHelp;
 class Panel;
+class TegCheck;
 
 // "-2- VERIFICATION DE TAUX EFFECTIF GLOBAL.": the verification of a loan's TEG. The header
 // is typed and validated, the grid of repayment groups filled and calculated; dossiers are
@@ -80,6 +81,7 @@ class TForm2 : public Screen {
   DossierGrid* grid_;
   DossierHelp* help_;
   DossierExamples* examples_;
+  TegCheck* check_;
 };
 
 extern TForm2* Form2;

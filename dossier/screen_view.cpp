@@ -3,6 +3,7 @@
 #include "dossier/dossier_grid.h"
 #include "dossier/dossier_header.h"
 #include "dossier/dossier_help.h"
+#include "dossier/teg_check.h"
 
 #include <QLineEdit>
 
@@ -119,6 +120,26 @@ void TForm2::ScreenView::writeCosts(const QString& insuranceCost, const QString&
 
 void TForm2::ScreenView::showDiscrepancy(const Discrepancy& discrepancy) {
   screen_.grid_->showDiscrepancy(discrepancy);
+}
+
+void TForm2::ScreenView::showVerdict(const TegVerdict& verdict) {
+  screen_.check_->showVerdict(verdict);
+}
+
+void TForm2::ScreenView::hideVerdict() {
+  screen_.check_->hideVerdict();
+}
+
+std::optional<TegVerdict> TForm2::ScreenView::shownVerdict() const {
+  return screen_.check_->shownVerdict();
+}
+
+InsuranceRateTexts TForm2::ScreenView::insuranceRateTexts() const {
+  return screen_.check_->insuranceRateTexts();
+}
+
+void TForm2::ScreenView::writeInsuranceRates(const InsuranceRateTexts& texts) {
+  screen_.check_->writeInsuranceRates(texts);
 }
 
 }  // namespace kalmoris

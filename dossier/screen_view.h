@@ -42,6 +42,12 @@ class TForm2::ScreenView final : public DossierView {
   void writeCosts(const QString& insuranceCost, const QString& loanCost) override;
   void showDiscrepancy(const Discrepancy& discrepancy) override;
 
+  void showVerdict(const TegVerdict& verdict) override;
+  void hideVerdict() override;
+  std::optional<TegVerdict> shownVerdict() const override;
+  InsuranceRateTexts insuranceRateTexts() const override;
+  void writeInsuranceRates(const InsuranceRateTexts& texts) override;
+
  private:
   TForm2& screen_;
 };

@@ -47,6 +47,12 @@ class HeadlessDossierView : public DossierView {
   void writeCosts(const QString& insurance, const QString& loan) override;
   void showDiscrepancy(const Discrepancy& shown) override;
 
+  void showVerdict(const TegVerdict& shown) override { verdict = shown; }
+  void hideVerdict() override { verdict.reset(); }
+  std::optional<TegVerdict> shownVerdict() const override { return verdict; }
+  InsuranceRateTexts insuranceRateTexts() const override { return insuranceRates; }
+  void writeInsuranceRates(const InsuranceRateTexts& texts) override { insuranceRates = texts; }
+
   bool fieldFailed(HeaderField field) const;
 
   std::array<QString, kHeaderFieldCount> fields;
@@ -70,6 +76,8 @@ class HeadlessDossierView : public DossierView {
   QString loanCost;
   bool discrepancyShown = false;
   Discrepancy discrepancy;
+  std::optional<TegVerdict> verdict;
+  InsuranceRateTexts insuranceRates;
 };
 
 }  // namespace kalmoris

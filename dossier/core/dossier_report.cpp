@@ -101,6 +101,16 @@ void writeResults(PrinterTextStream& out, const DossierView& view) {
   out.writeLine(kLead + QStringLiteral("***** COUT DU PRET  : ") + view.loanCostText() + kUnit);
 }
 
+// After the results, the verdict on the announced TEG as the screen shows it, if it does.
+void writeVerdict(PrinterTextStream& out, const DossierView& view) {
+  const std::optional<TegVerdict> verdict = view.shownVerdict();
+  if (!verdict) return;
+  const InsuranceRateTexts insurance = view.insuranceRateTexts();
+  for (const QString& line :
+       verdictReportLines(*verdict, insurance.proportional, insurance.actuarial))
+    out.writeLine(line);
+}
+
 }  // namespace
 
 QString AmountLine(const QString& label, const QString& text, int width) {
@@ -124,6 +134,7 @@ void writeDossierReport(PrinterTextStream& out, const DossierView& view, int gro
   writeFees(out, view);
   writeGrid(out, view, groupCount);
   writeResults(out, view);
+  writeVerdict(out, view);
 }
 
 }  // namespace kalmoris

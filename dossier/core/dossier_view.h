@@ -1,8 +1,11 @@
 #pragma once
 
 #include "dossier/core/loan_dossier.h"
+#include "dossier/core/teg_verdict.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace kalmoris {
 
@@ -24,6 +27,13 @@ struct Discrepancy {
   QString gridCaption;       // Label136
   QString gridValue;         // Panel164
   bool operator==(const Discrepancy&) const = default;
+};
+
+// The insurance's own annual rate as shown beside the costs, in points.
+struct InsuranceRateTexts {
+  QString proportional;
+  QString actuarial;
+  bool operator==(const InsuranceRateTexts&) const = default;
 };
 
 // The dossier screen as the validation, the calculation, the file codec and the report see
@@ -68,6 +78,13 @@ class DossierView {
   virtual QString loanCostText() const = 0;       // Panel127
   virtual void writeCosts(const QString& insuranceCost, const QString& loanCost) = 0;
   virtual void showDiscrepancy(const Discrepancy& discrepancy) = 0;
+
+  // Beside the results: the verdict on the announced TEG and the insurance's own rate.
+  virtual void showVerdict(const TegVerdict& verdict) = 0;
+  virtual void hideVerdict() = 0;
+  virtual std::optional<TegVerdict> shownVerdict() const = 0;
+  virtual InsuranceRateTexts insuranceRateTexts() const = 0;
+  virtual void writeInsuranceRates(const InsuranceRateTexts& texts) = 0;
 };
 
 }  // namespace kalmoris

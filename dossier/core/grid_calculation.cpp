@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/numbers.h"
 #include "dossier/core/dossier_checks.h"
+#include "dossier/core/insurance_rate.h"
 
 #include <array>
 #include <cmath>
@@ -41,7 +42,7 @@ std::vector<SchedulePoint> scheduleOf(const std::vector<RepaymentGroup>& groups,
 // Solves one schedule and shows its three rates. A schedule that no rate balances leaves
 // them empty and keeps its failure for the end of the calculation, so that the costs and the
 // checks still say what is wrong with the grid.
-void solveAndShow(DossierView& view, const std::vector<SchedulePoint>& schedule,
+bool solveAndShow(DossierView& view, const std::vector<SchedulePoint>& schedule,
                   Real periodsPerYear, int iterationLimit, Real& rate,
                   std::array<RatePanel, 3> panels, std::optional<NoRateFailure>& noRate) {
   try {
@@ -50,11 +51,24 @@ void solveAndShow(DossierView& view, const std::vector<SchedulePoint>& schedule,
   } catch (const NoRateFailure& failure) {
     rate = 0;
     if (!noRate) noRate = failure;
-    return;
+    return false;
   }
   view.writeRate(panels[0], periodRateText(rate));
   view.writeRate(panels[1], proportionalRateText(rate, periodsPerYear));
   view.writeRate(panels[2], actuarialRateText(rate, periodsPerYear));
+  return true;
+}
+
+void showInsuranceRates(DossierView& view, const LoanDossier& dossier, Real periodsPerYear) {
+  const auto rates = insuranceRatesOf(dossier.groups, dossier.tegRate, periodsPerYear);
+  if (rates)
+    view.writeInsuranceRates({pointsText(rates->proportional), pointsText(rates->actuarial)});
+}
+
+TegVerdict verdictOf(const DossierView& view) {
+  return judgeAnnouncedTeg(view.fieldText(HeaderField::AnnouncedTeg),
+                           view.rateText(RatePanel::TegProportional),
+                           view.rateText(RatePanel::TegActuarial));
 }
 
 }  // namespace
@@ -101,6 +115,7 @@ QString actuarialRateText(Real rate, Real periodsPerYear) {
 }
 
 void calculateDossier(LoanDossier& dossier, DossierView& view) {
+  view.hideVerdict();
   view.hideDiscrepancy();
   view.hideGridNotice();
   const Real periodsPerYear = dossier.repaymentsPerYear;
@@ -116,6 +131,7 @@ void calculateDossier(LoanDossier& dossier, DossierView& view) {
   const QString blank = QStringLiteral(" ");
   for (int panel = 0; panel < kRatePanelCount; ++panel)
     view.writeRate(static_cast<RatePanel>(panel), blank);
+  view.writeInsuranceRates({});
 
   std::optional<NoRateFailure> noRate;
   solveAndShow(
@@ -123,15 +139,17 @@ void calculateDossier(LoanDossier& dossier, DossierView& view) {
       dossier.nominalRate,
       {RatePanel::NominalPeriod, RatePanel::NominalProportional, RatePanel::NominalActuarial},
       noRate);
-  solveAndShow(view, scheduleOf(dossier.groups, Schedule::AllIn), periodsPerYear, 200,
-               dossier.tegRate,
-               {RatePanel::TegPeriod, RatePanel::TegProportional, RatePanel::TegActuarial}, noRate);
+  const bool tegShown = solveAndShow(
+      view, scheduleOf(dossier.groups, Schedule::AllIn), periodsPerYear, 200, dossier.tegRate,
+      {RatePanel::TegPeriod, RatePanel::TegProportional, RatePanel::TegActuarial}, noRate);
+  if (tegShown) showInsuranceRates(view, dossier, periodsPerYear);
 
   dossier.totals = totalsOf(dossier.groups);
   view.writeCosts(FormatFixed(dossier.totals.insuranceCost.toReal(), 8, 2),
                   FormatFixed(dossier.totals.loanCost.toReal(), 8, 2));
   if (const auto discrepancy = lastDiscrepancy(dossier)) view.showDiscrepancy(*discrepancy);
   if (noRate) throw *noRate;
+  view.showVerdict(verdictOf(view));
 }
 
 }  // namespace kalmoris

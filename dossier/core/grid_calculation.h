@@ -32,7 +32,8 @@ QString actuarialRateText(Real rate, Real periodsPerYear);
 // failing one. A failure ends it at its step: a bad cell leaves the results as they were, an
 // arithmetic failure of a solve leaves the rates not yet shown empty. A schedule that no rate
 // balances leaves its three rates empty; the costs and the checks are shown all the same, and
-// its NoRateFailure ends the calculation.
+// its NoRateFailure ends the calculation. Beside the TEG it shows the insurance's own rate,
+// and a calculation that ends without failure shows its verdict on the announced TEG.
 void calculateDossier(LoanDossier& dossier, DossierView& view);
 
 }  // namespace kalmoris

@@ -128,6 +128,32 @@ class DossierGridTest : public ScreenFixture {
     QVERIFY(!d.shown("Panel216"));
   }
 
+  void verdictAndInsuranceRateStandBesideTheResults() {
+    typeValidatedLoan(d);
+    d.click("BBt_CALCUL");
+    QVERIFY(d.shown("Panel_controle_teg"));
+    auto* proportional = d.find<QLabel>("Label_controle_prop");
+    QCOMPARE(proportional->text(),
+             QString("PROPORTIONNEL : minoré de 0,6989 point, inexact à la décimale"));
+    QCOMPARE(proportional->palette().color(QPalette::WindowText), QColor(Qt::red));
+    QCOMPARE(d.text("Panel_taea_prop"), QString("0,7170 point"));
+    QCOMPARE(d.text("Panel_taea_actu"), QString("0,8033 point"));
+    const QString longest = "PROPORTIONNEL : minoré de 99,9999 points, inexact à la décimale";
+    QVERIFY(QFontMetrics(proportional->font()).horizontalAdvance(longest) <= proportional->width());
+
+    d.type("ch_teg_ann", "12,9");
+    QVERIFY2(!d.shown("Panel_controle_teg"), "the verdict judged the announced TEG before");
+    d.click("BBt_CALCUL");
+    QCOMPARE(proportional->text(),
+             QString("PROPORTIONNEL : majoré de 0,0711 point, exact à la décimale"));
+    QCOMPARE(proportional->palette().color(QPalette::WindowText), QColor(0, 0x80, 0));
+    d.clickCell(2, 1);
+    QVERIFY2(!d.shown("Panel_controle_teg"), "it goes with the results P123 covers");
+    QCOMPARE(d.text("Panel_taea_prop"), QString("0,7170 point"));
+    d.click("effac_tout");
+    QCOMPARE(d.text("Panel_taea_prop"), QString());
+  }
+
   void failedCalculationLeavesWhatWasShown_data() {
     QTest::addColumn<QString>("perYear");
     QTest::addColumn<QString>("blocks");

@@ -30,7 +30,7 @@ class DossierPrintingTest : public ScreenFixture {
     const QStringList lines = print();
     QCOMPARE(platform().printDialogs, 0);
     QVERIFY(platform().lastPrinted().finished);
-    QCOMPARE(lines.size(), 35);
+    QCOMPARE(lines.size(), 42);
     QCOMPARE(lines[4], QString("            DOSSIER: G. RORAVOR"));
     QCOMPARE(lines[8], QString("    Montant du Prêt:  200000,00 Um."));
     QCOMPARE(lines[10], QString("    Taux Effectif Global annoncé:  12,13 %"));
@@ -49,6 +49,10 @@ class DossierPrintingTest : public ScreenFixture {
     QCOMPARE(lines[31],
              QString("         ANNUEL: PROPORTIONNEL = 12,8289 %   ACTUARIEL = 13,6107 %"));
     QCOMPARE(lines[34], QString("    ***** COUT DU PRET  : 239980,20 Um."));
+    // The verdict the screen shows ends the report.
+    QCOMPARE(lines[36], QString("    ***** CONTROLE DU TEG ANNONCE *****"));
+    QCOMPARE(lines[38], QString("         PROPORTIONNEL: écart -0,6989 point, minoré, inexact à "
+                                "la décimale."));
   }
 
   void reportSetsItsFontsAndLeavesTheLastOne() {

@@ -96,7 +96,14 @@ TEST(DossierReport, CalculatedExampleIsPrintedLineByLine) {
       "         ANNUEL: PROPORTIONNEL = 12,8289 %   ACTUARIEL = 13,6107 %",
       "    ",
       "    ***** COUT ASSURANCE: 16020,00 Um.",
-      "    ***** COUT DU PRET  : 239980,20 Um."};
+      "    ***** COUT DU PRET  : 239980,20 Um.",
+      "    ",
+      "    ***** CONTROLE DU TEG ANNONCE *****",
+      text("    Taux Effectif Global annoncé: 12,00 %"),
+      text("         PROPORTIONNEL: écart -0,8289 point, minoré, inexact à la décimale."),
+      text("         ACTUARIEL: écart -1,6107 point, minoré, inexact à la décimale."),
+      "    TAUX ANNUEL EFFECTIF DE L'ASSURANCE:",
+      "         PROPORTIONNEL = 0,7170 point   ACTUARIEL = 0,8033 point"};
   EXPECT_EQ(report.lines(), expected);
   EXPECT_TRUE(report.record->finished);
   for (int line = 13; line <= 16; ++line)

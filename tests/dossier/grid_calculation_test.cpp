@@ -61,6 +61,14 @@ struct ExampleCase {
   const char* tegProportional;
   const char* tegActuarial;
   bool notComputable;
+  // The verdict on the announced TEG (announced minus computed, in ten-thousandths of a
+  // point; no announcement in example 3) and the insurance's own rate, from 50-digit
+  // recomputations of the TEG with and without the insurance column.
+  bool announced;
+  std::int64_t proportionalDifference;
+  std::int64_t actuarialDifference;
+  const char* insuranceProportional;
+  const char* insuranceActuarial;
 };
 
 class WorkedExampleRates : public ::testing::TestWithParam<ExampleCase> {};
@@ -81,17 +89,27 @@ TEST_P(WorkedExampleRates, AreTheRatesTheNoticesAnnounce) {
   EXPECT_EQ(view.notComputable, row.notComputable);
   EXPECT_FALSE(view.discrepancyShown) << view.discrepancy.gridCaption.toStdString();
   EXPECT_EQ(view.gridRowCount, workedExample(row.example).groupCount + 1);
+  ASSERT_TRUE(view.verdict);
+  EXPECT_EQ(view.verdict->announcement == TegVerdict::Announcement::Given, row.announced);
+  if (row.announced) {
+    EXPECT_EQ(view.verdict->proportional.difference, row.proportionalDifference);
+    EXPECT_EQ(view.verdict->actuarial.difference, row.actuarialDifference);
+    EXPECT_FALSE(view.verdict->proportional.exact() || view.verdict->actuarial.exact());
+  }
+  EXPECT_EQ(view.insuranceRates,
+            (InsuranceRateTexts{row.insuranceProportional, row.insuranceActuarial}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Notices, WorkedExampleRates,
-                         ::testing::Values(ExampleCase{"Simple", 1, "11,2500 %", "11,8486 %",
-                                                       "12,8289 %", "13,6107 %", false},
-                                           ExampleCase{"FeesWithTheFirstPayment", 2, "11,2500 %",
-                                                       "11,8486 %", "12,8267 %", "13,6083 %",
-                                                       false},
-                                           ExampleCase{"TwoMonthlyAfterMonthly", 3, "", "",
-                                                       "10,3071 %", "10,8083 %", true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Notices, WorkedExampleRates,
+    ::testing::Values(ExampleCase{"Simple", 1, "11,2500 %", "11,8486 %", "12,8289 %", "13,6107 %",
+                                  false, true, -8289, -16107, "0,7170 point", "0,8033 point"},
+                      ExampleCase{"FeesWithTheFirstPayment", 2, "11,2500 %", "11,8486 %",
+                                  "12,8267 %", "13,6083 %", false, true, -6967, -14783,
+                                  "0,7168 point", "0,8031 point"},
+                      ExampleCase{"TwoMonthlyAfterMonthly", 3, "", "", "10,3071 %", "10,8083 %",
+                                  true, false, 0, 0, "0,5191 point", "0,5689 point"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct CellCase {
   const char* name;
@@ -313,6 +331,16 @@ TEST(GridCalculation, ScheduleWithoutRateShowsNoRateButItsChecks) {
   EXPECT_EQ(loan.view.insuranceCost, "16020,00");
   ASSERT_TRUE(loan.view.discrepancyShown);
   EXPECT_EQ(loan.view.discrepancy.gridCaption, captions::kGridPositiveCount);
+  EXPECT_FALSE(loan.view.verdict) << "no verdict on a failed calculation";
+  EXPECT_EQ(loan.view.insuranceRates, InsuranceRateTexts{});
+}
+
+TEST(GridCalculation, LoanWithoutInsuranceHasNoInsuranceRate) {
+  ValidatedLoan loan;
+  typeLoanGrid(loan.view);
+  loan.view.writeCell(kInsuranceColumn, 2, "0");
+  loan.calculate();
+  EXPECT_EQ(loan.view.insuranceRates, (InsuranceRateTexts{"0,0000 point", "0,0000 point"}));
 }
 
 TEST(GridCalculation, HidesTheGridPanelsAndTheOldDiscrepancyFirst) {

@@ -1,0 +1,113 @@
+#include "dossier/teg_check.h"
+
+#include "ui/colors.h"
+#include "ui/controls.h"
+#include "ui/panel.h"
+
+#include <QLabel>
+
+namespace kalmoris {
+
+namespace {
+
+QLabel* verdictLabel(Panel* parent, const char* name, int top) {
+  QLabel* label = controls::label(parent, name, QString(), QRect(4, top, 284, 11));
+  label->setFont(QFont(QStringLiteral("Arial"), 7));
+  return label;
+}
+
+void showLine(QLabel* label, const QString& text, const QColor& color) {
+  label->setText(text);
+  colors::setTextColor(label, color);
+  controls::describe(label, text);
+}
+
+Panel* ratePanel(QWidget* parent, const char* name, QRect place) {
+  Panel* panel = controls::panel(parent, name, QString(), place, colors::White);
+  panel->setCaptionFont(controls::boldFont(8));
+  panel->setCaptionAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  return panel;
+}
+
+}  // namespace
+
+TegCheck::TegCheck(QWidget* parent) : QObject(parent) {
+  createVerdict(parent);
+  createInsuranceRates(parent);
+}
+
+// In the space between the TEG box and CALCULER, inside the area the discrepancy panel covers,
+// and under every other panel of the screen: it never hides one.
+void TegCheck::createVerdict(QWidget* parent) {
+  Panel_controle_teg = controls::panel(parent, "Panel_controle_teg", QString(),
+                                       QRect(440, 474, 292, 24), colors::White);
+  Panel_controle_teg->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  controls::describe(Panel_controle_teg, QStringLiteral("Contrôle du TEG annoncé"));
+  Label_controle_prop = verdictLabel(Panel_controle_teg, "Label_controle_prop", 1);
+  Label_controle_actu = verdictLabel(Panel_controle_teg, "Label_controle_actu", 12);
+  Panel_controle_teg->hide();
+  Panel_controle_teg->lower();
+}
+
+// A row under the costs, in their columns.
+void TegCheck::createInsuranceRates(QWidget* parent) {
+  const QFont captionFont = controls::boldFont(8);
+  controls::label(parent, "Label_taea", QStringLiteral("TAUX ANNUEL EFFECTIF DE L'ASSURANCE"),
+                  QRect(6, 506, 300, 14))
+      ->setFont(captionFont);
+  controls::label(parent, "Label_taea_prop", QStringLiteral("PROPORTIONNEL"),
+                  QRect(6, 522, 104, 20))
+      ->setFont(captionFont);
+  Panel_taea_prop = ratePanel(parent, "Panel_taea_prop", QRect(112, 521, 100, 22));
+  controls::label(parent, "Label_taea_actu", QStringLiteral("ACTUARIEL"), QRect(222, 522, 90, 20))
+      ->setFont(captionFont);
+  Panel_taea_actu = ratePanel(parent, "Panel_taea_actu", QRect(312, 521, 116, 22));
+  controls::describe(Panel_taea_prop,
+                     QStringLiteral("Taux annuel effectif de l'assurance, proportionnel"));
+  controls::describe(Panel_taea_actu,
+                     QStringLiteral("Taux annuel effectif de l'assurance, actuariel"));
+}
+
+void TegCheck::showVerdict(const TegVerdict& verdict) {
+  verdict_ = verdict;
+  if (verdict.announcement == TegVerdict::Announcement::Given) {
+    const auto tone = [](const RateComparison& comparison) {
+      return comparison.exact() ? colors::Green : colors::Red;
+    };
+    showLine(Label_controle_prop,
+             verdictLine(QStringLiteral("PROPORTIONNEL"), verdict.proportional),
+             tone(verdict.proportional));
+    showLine(Label_controle_actu, verdictLine(QStringLiteral("ACTUARIEL"), verdict.actuarial),
+             tone(verdict.actuarial));
+  } else {
+    showLine(Label_controle_prop, nothingToCompareLine(verdict.announcement), colors::Black);
+    showLine(Label_controle_actu, QString(), colors::Black);
+  }
+  Panel_controle_teg->show();
+}
+
+void TegCheck::hideVerdict() {
+  verdict_.reset();
+  Panel_controle_teg->hide();
+}
+
+std::optional<TegVerdict> TegCheck::shownVerdict() const {
+  return verdict_;
+}
+
+InsuranceRateTexts TegCheck::insuranceRateTexts() const {
+  return {Panel_taea_prop->text(), Panel_taea_actu->text()};
+}
+
+void TegCheck::writeInsuranceRates(const InsuranceRateTexts& texts) {
+  Panel_taea_prop->setText(texts.proportional);
+  Panel_taea_actu->setText(texts.actuarial);
+}
+
+void TegCheck::clear() {
+  hideVerdict();
+  writeInsuranceRates({});
+}
+
+}  // namespace kalmoris
