@@ -66,6 +66,7 @@ DossierGrid::DossierGrid(QWidget* parent, LoanDossier& dossier, DossierView& vie
   createResults();
   createPanels();
   createDiscrepancyPanel();
+  createShiftAction();
   createConnections();
   describeControls();
   for (int col = 0; col < kGridColumnCount; ++col)

@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -57,6 +58,8 @@ class DossierGrid : public QObject {
 
   void BBt_CALCULClick();
   void StringGrid1Click();
+  // "Insérer un décalage…" on the grid's current row: a time-shift group asked in a dialog.
+  void Insere_decalageClick();
 
  signals:
   // The user typed in a cell.
@@ -73,6 +76,7 @@ class DossierGrid : public QObject {
   void createDiscrepancyPanel();
   void createConnections();
   void describeControls();
+  void createShiftAction();
   void showGridHelp();
   Panel* ratePanel(RatePanel which) const;
 
@@ -80,6 +84,7 @@ class DossierGrid : public QObject {
   DossierView& view_;
 
   StringGrid* StringGrid1;
+  QAction* Insere_decalage;  // in the grid's context menu, Ctrl+D
   Panel* Panel125;           // insurance cost
   Panel* Panel127;           // loan cost
   QGroupBox* GroupBox1;      // nominal rate

@@ -97,7 +97,8 @@ ModalGuard::ModalGuard(ScriptedPlatform& platform) : platform_(platform), timer_
 }
 
 void ModalGuard::check() {
-  if (QWidget* modal = QApplication::activeModalWidget()) {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal && !platform_.expectedDialogs.contains(modal->windowTitle())) {
     platform_.unexpected.append(QStringLiteral("modal window: ") + modal->windowTitle());
     modal->close();
   }

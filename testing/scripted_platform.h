@@ -51,6 +51,7 @@ class ScriptedPlatform : public Platform {
   QStringList printers{QStringLiteral("Imprimante Bureau"), QStringLiteral("Imprimante Atelier")};
   QString current = QStringLiteral("Imprimante Bureau");
   std::map<QString, PrintableArea> areas;  // per printer; the default area otherwise
+  QStringList expectedDialogs;  // titles of the program's own dialogs a test drives itself
 
   // Record.
   QStringList errors;
@@ -65,7 +66,7 @@ class ScriptedPlatform : public Platform {
 };
 
 // Closes any modal window that appears while a test runs and records it: an unexpected
-// modal dialog fails the test instead of hanging it.
+// modal dialog fails the test instead of hanging it. The dialogs a test expects stay open.
 class ModalGuard : public QObject {
   Q_OBJECT
 

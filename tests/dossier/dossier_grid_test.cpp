@@ -1,6 +1,8 @@
 // The dossier screen's grid: the calculation, its panels and its failures, driven offscreen.
 #include "tests/dossier/dossier_steps.h"
 
+#include <QDialog>
+#include <QPointer>
 #include <QtTest>
 
 using namespace kalmoris::testing;
@@ -152,6 +154,34 @@ class DossierGridTest : public ScreenFixture {
     QCOMPARE(d.text("Panel_taea_prop"), QString("0,7170 point"));
     d.click("effac_tout");
     QCOMPARE(d.text("Panel_taea_prop"), QString());
+  }
+
+  void shiftHelperInsertsAGroupBeforeTheChosenRow() {
+    typeValidatedLoan(d);
+    d.clickCell(1, 2);
+    platform().expectedDialogs << "Insérer un décalage";
+    d.trigger("Insere_decalage");
+    QPointer<QDialog> dialog = d.screen()->findChild<QDialog*>("DialogueDecalage");
+    QVERIFY(dialog && dialog->isVisible());
+    ScreenDriver shift(dialog);
+    shift.type("ch_jours", "15,5");
+    shift.click("Inserer");
+    QCOMPARE(shift.text("message"), QString("'15,5' n'est pas un nombre entier de jours."));
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(d.text("ch_grpv"), QString(" 2"));
+
+    shift.type("ch_jours", "-15");
+    shift.click("mois_30");
+    QCOMPARE(shift.text("apercu"), QString("Décalage de -15 jours : -0,500000 période"));
+    shift.click("Inserer");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!dialog);
+    QCOMPARE(d.cell(0, 2), QString("2"));
+    QCOMPARE(d.cell(2, 2), QString(" -0,500000"));
+    QCOMPARE(d.cell(0, 3), QString("3"));
+    QCOMPARE(d.cell(1, 3), QString("2304.69"));
+    QCOMPARE(d.text("ch_grpv"), QString(" 3"));
+    QVERIFY2(!calculationEnabled(d), "a new block count waits for its validation");
   }
 
   void failedCalculationLeavesWhatWasShown_data() {

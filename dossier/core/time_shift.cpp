@@ -1,0 +1,130 @@
+#include "dossier/core/time_shift.h"
+
+#include "core/numbers.h"
+#include "dossier/core/grid_calculation.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace kalmoris {
+
+namespace {
+
+// A shift of more than ten years is no irregular first instalment but a mistyped entry.
+constexpr Real kLongestShift = 3660;
+
+int daysInYear(DayCount convention) {
+  return convention == DayCount::NormalisedMonth ? 365 : 360;
+}
+
+QString spaced(const QString& text) {
+  return QLatin1Char(' ') + text;
+}
+
+Shift refused(const QString& reason) {
+  Shift shift;
+  shift.refusal = reason;
+  return shift;
+}
+
+// A date typed as jj/mm/aaaa; points or dashes may separate its parts.
+QDate readDate(const QString& text) {
+  QString date = text.trimmed();
+  date.replace(QLatin1Char('.'), QLatin1Char('/')).replace(QLatin1Char('-'), QLatin1Char('/'));
+  return QDate::fromString(date, QStringLiteral("d/M/yyyy"));
+}
+
+// The days of an entry, or the reason they cannot be read.
+Shift readDays(const ShiftEntry& entry, int periodsPerYear) {
+  Shift shift;
+  if (!entry.byDates) {
+    if (entry.days.trimmed().isEmpty())
+      return refused(QStringLiteral("Indiquez le nombre de jours du décalage."));
+    static const QRegularExpression wholeDays(QStringLiteral("^\\s*[+-]?\\d{1,9}\\s*$"));
+    if (!wholeDays.match(entry.days).hasMatch())
+      return refused(QStringLiteral("'%1' n'est pas un nombre entier de jours.").arg(entry.days));
+    shift.days = entry.days.trimmed().toLongLong();
+    return shift;
+  }
+  const QDate payout = readDate(entry.payout);
+  const QDate first = readDate(entry.firstInstalment);
+  for (const auto& [date, text] :
+       {std::pair{payout, entry.payout}, std::pair{first, entry.firstInstalment}})
+    if (!date.isValid())
+      return refused(QStringLiteral("'%1' n'est pas une date (jj/mm/aaaa).").arg(text));
+  if (first <= payout)
+    return refused(
+        QStringLiteral("La première échéance doit venir après le versement du capital."));
+  const Real period = static_cast<Real>(daysInYear(entry.convention)) / periodsPerYear;
+  shift.days = daysBetween(payout, first, entry.convention) - period;
+  return shift;
+}
+
+}  // namespace
+
+int daysBetween(QDate from, QDate to, DayCount convention) {
+  if (convention == DayCount::NormalisedMonth) return static_cast<int>(from.daysTo(to));
+  const int fromDay = std::min(from.day(), 30);
+  const int toDay = std::min(to.day(), 30);
+  return 360 * (to.year() - from.year()) + 30 * (to.month() - from.month()) + (toDay - fromDay);
+}
+
+Shift readShift(const ShiftEntry& entry, int periodsPerYear) {
+  Shift shift = readDays(entry, periodsPerYear);
+  if (!shift.refusal.isEmpty()) return shift;
+  if (std::fabs(shift.days) > kLongestShift)
+    return refused(QStringLiteral("Un décalage ne peut dépasser 3660 jours, soit dix ans."));
+  // Half a second of a day is below anything a date or a whole day can express.
+  if (std::fabs(shift.days) < 1e-5L)
+    return refused(QStringLiteral("Un décalage nul ne change rien : aucun bloc à insérer."));
+  shift.count = shift.days * periodsPerYear / daysInYear(entry.convention);
+  return shift;
+}
+
+QString shiftSummary(const Shift& shift) {
+  QString days = FormatFixed(shift.days, 10, 2);
+  if (days.endsWith(QStringLiteral(",00"))) days.chop(3);
+  const bool manyDays = std::fabs(shift.days) >= 2;
+  const bool manyPeriods = std::fabs(shift.count) >= 2;
+  return QStringLiteral("Décalage de %1 %2 : %3 %4")
+      .arg(days, manyDays ? QStringLiteral("jours") : QStringLiteral("jour"),
+           countCellText(shift.count, QString()),
+           manyPeriods ? QStringLiteral("périodes") : QStringLiteral("période"));
+}
+
+QString shiftInsertionRefusal(const LoanDossier& dossier, int gridRowCount, int row) {
+  if (dossier.repaymentsPerYear == 0 || gridRowCount != dossier.blockCount + 1)
+    return QStringLiteral(
+        "Validez d'abord la saisie (CLIQUER ICI pour VALIDER) : le décalage se compte en "
+        "périodes de l'échéancier validé.");
+  if (dossier.blockCount >= kMaxGroups)
+    return QStringLiteral(
+        "La grille compte déjà 360 blocs de saisie : un décalage de plus n'y tient pas.");
+  if (row < 1 || row > dossier.blockCount)
+    return QStringLiteral(
+        "Choisissez dans la grille la ligne devant laquelle insérer le décalage.");
+  return QString();
+}
+
+void insertShiftGroup(LoanDossier& dossier, DossierView& view, int row, Real count) {
+  const int groups = dossier.blockCount;
+  view.setGridRowCount(groups + 2);
+  for (int from = groups; from >= row; --from)
+    for (int col = kAmountColumn; col < kGridColumnCount; ++col)
+      view.writeCell(col, from + 1, view.cellText(col, from));
+  const QString zero = spaced(FormatFixed(0, 8, 2));
+  view.writeCell(kAmountColumn, row, zero);
+  view.writeCell(kCountColumn, row, spaced(countCellText(count, QString())));
+  view.writeCell(kInsuranceColumn, row, zero);
+  view.writeCell(kFeesColumn, row, zero);
+  view.writeCell(kCumulColumn, row, zero);
+  dossier.blockCount = static_cast<std::uint16_t>(groups + 1);
+  for (int group = 1; group <= dossier.blockCount; ++group)
+    view.writeCell(kNumberColumn, group, QString::number(group));
+  view.writeField(HeaderField::BlockCount, spaced(QString::number(dossier.blockCount)));
+}
+
+}  // namespace kalmoris

@@ -1,0 +1,127 @@
+#include "dossier/core/time_shift.h"
+
+#include "dossier/core/grid_calculation.h"
+#include "dossier/core/header_validation.h"
+#include "tests/dossier/dossier_samples.h"
+
+#include <gtest/gtest.h>
+
+namespace kalmoris {
+namespace {
+
+using testing::typedLoanHeader;
+using testing::typeLoanGrid;
+
+QString text(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+ShiftEntry byDays(const char* days, DayCount convention) {
+  return {false, text(days), {}, {}, convention};
+}
+
+ShiftEntry byDates(const char* payout, const char* first, DayCount convention) {
+  return {true, {}, text(payout), text(first), convention};
+}
+
+// What the dialog shows before it inserts: the days and the count as the grid will hold it.
+struct ShiftCase {
+  const char* name;
+  ShiftEntry entry;
+  int periodsPerYear;
+  const char* summary;
+};
+
+class ReadShift : public ::testing::TestWithParam<ShiftCase> {};
+
+TEST_P(ReadShift, GivesTheCountOfTheGroup) {
+  const ShiftCase& row = GetParam();
+  const Shift shift = readShift(row.entry, row.periodsPerYear);
+  EXPECT_EQ(shift.refusal, QString());
+  EXPECT_EQ(shiftSummary(shift), text(row.summary));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Conventions, ReadShift,
+    ::testing::Values(
+        // A quarterly loan whose ninth payment comes 41 days after the eighth: 49 days early.
+        ShiftCase{"QuarterlyFortyNineDaysEarly", byDays("-49", DayCount::ThirtyDayMonth), 4,
+                  "Décalage de -49 jours : -0,544444 période"},
+        // 45 days from payout to the first monthly instalment: 45 x 12 / 365 - 1 periods.
+        ShiftCase{"DatesInANormalisedMonth",
+                  byDates("01/01/2024", "15/02/2024", DayCount::NormalisedMonth), 12,
+                  "Décalage de 14,58 jours : 0,479452 période"},
+        // The 31st counts as the 30th: 31 January to 31 March is two months of 30 days.
+        ShiftCase{"ThirtyFirstIsTheThirtieth",
+                  byDates("31.01.2024", "31-03-2024", DayCount::ThirtyDayMonth), 12,
+                  "Décalage de 30 jours : 1 période"},
+        ShiftCase{"FebruaryEndsEarly",
+                  byDates("31/01/2023", "28/02/2023", DayCount::ThirtyDayMonth), 12,
+                  "Décalage de -2 jours : -0,066667 période"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReadShift, RefusesWhatItCannotUse) {
+  const std::pair<ShiftEntry, const char*> refused[] = {
+      {byDays("", DayCount::NormalisedMonth), "Indiquez le nombre de jours du décalage."},
+      {byDays("4,5", DayCount::NormalisedMonth), "'4,5' n'est pas un nombre entier de jours."},
+      {byDays("0", DayCount::NormalisedMonth),
+       "Un décalage nul ne change rien : aucun bloc à insérer."},
+      {byDays("-4000", DayCount::NormalisedMonth),
+       "Un décalage ne peut dépasser 3660 jours, soit dix ans."},
+      {byDates("31/02/2024", "15/03/2024", DayCount::NormalisedMonth),
+       "'31/02/2024' n'est pas une date (jj/mm/aaaa)."},
+      {byDates("15/03/2024", "01/03/2024", DayCount::NormalisedMonth),
+       "La première échéance doit venir après le versement du capital."},
+      {byDates("01/01/2024", "01/02/2024", DayCount::ThirtyDayMonth),
+       "Un décalage nul ne change rien : aucun bloc à insérer."},
+  };
+  for (const auto& [entry, reason] : refused)
+    EXPECT_EQ(readShift(entry, 12).refusal, text(reason)) << reason;
+}
+
+// The loan of the first example, validated and calculated, then a shift of half a month
+// inserted before its payments, as the dialog does it.
+TEST(InsertShiftGroup, MovesTheRowsDownAndCountsTheNewGroup) {
+  HeadlessDossierView view = typedLoanHeader();
+  LoanDossier dossier;
+  validateHeader(dossier, view);
+  typeLoanGrid(view);
+  calculateDossier(dossier, view);
+  EXPECT_EQ(shiftInsertionRefusal(dossier, view.gridRowCount, 2), QString());
+
+  const Shift shift = readShift(byDays("-15", DayCount::ThirtyDayMonth), 12);
+  insertShiftGroup(dossier, view, 2, shift.count);
+  const char* grid[4][6] = {{},
+                            {"1", " -200000,00", " 1", " 0,00", " 9116,00", " -190884,00"},
+                            {"2", " 0,00", " -0,500000", " 0,00", " 0,00", " 0,00"},
+                            {"3", " 2304,69", " 180", " 89,00", " 0,00", " 2393,69"}};
+  for (int row = 1; row <= 3; ++row)
+    for (int col = 0; col < 6; ++col) EXPECT_EQ(view.cellText(col, row), grid[row][col]);
+  EXPECT_EQ(view.gridRowCount, 4);
+  EXPECT_EQ(view.fieldText(HeaderField::BlockCount), " 3");
+
+  // Validated and calculated again: the TEG of the schedule paid half a month earlier, from a
+  // 50-digit recomputation (12,93154316 % and 13,72620091 %).
+  validateHeader(dossier, view);
+  calculateDossier(dossier, view);
+  EXPECT_EQ(view.rateText(RatePanel::TegProportional), "12,9315 %");
+  EXPECT_EQ(view.rateText(RatePanel::TegActuarial), "13,7262 %");
+  EXPECT_TRUE(view.notComputable);
+}
+
+TEST(InsertShiftGroup, NeedsAValidatedGridWithRoomLeft) {
+  HeadlessDossierView view = typedLoanHeader();
+  LoanDossier dossier;
+  const QString notValidated = shiftInsertionRefusal(dossier, view.gridRowCount, 1);
+  EXPECT_TRUE(notValidated.startsWith(text("Validez d'abord la saisie")))
+      << notValidated.toStdString();
+  validateHeader(dossier, view);
+  EXPECT_EQ(shiftInsertionRefusal(dossier, view.gridRowCount, 0),
+            text("Choisissez dans la grille la ligne devant laquelle insérer le décalage."));
+  dossier.blockCount = kMaxGroups;
+  EXPECT_EQ(shiftInsertionRefusal(dossier, kMaxGroups + 1, 1),
+            text("La grille compte déjà 360 blocs de saisie : un décalage de plus n'y tient pas."));
+}
+
+}  // namespace
+}  // namespace kalmoris
