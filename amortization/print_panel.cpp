@@ -1,5 +1,7 @@
 #include "amortization/print_panel.h"
 
+#include "amortization/core/schedule_csv.h"
+#include "core/file_save.h"
 #include "core/numbers.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
@@ -7,6 +9,7 @@
 #include "ui/panel.h"
 #include "ui/platform.h"
 #include "ui/report_printing.h"
+#include "ui/save_file_name.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -19,6 +22,9 @@ namespace kalmoris {
 namespace {
 constexpr QPoint kPrintPanelPlace(296, 188);
 constexpr QSize kPrintPanelSize(440, 300);
+const QString kSpreadsheetEntry = QStringLiteral("Fichier CSV (tableur)");
+const QString kSpreadsheetFilter = QStringLiteral("Fichiers CSV (*.csv)");
+const QString kSpreadsheetExtension = QStringLiteral(".csv");
 
 QFont underlined(QFont font) {
   font.setUnderline(true);
@@ -114,12 +120,15 @@ void SchedulePrintPanel::createConnections() {
 }
 
 // The list shows the printers with the application's current one selected, whichever screen
-// chose it last; filling it is not a choice.
+// chose it last, or the spreadsheet file while it is chosen; filling it is not a choice.
 void SchedulePrintPanel::fillPrinterList() {
   const QSignalBlocker quiet(PrinterCombo);
   PrinterCombo->clear();
   PrinterCombo->addItems(platform().printerNames());
-  PrinterCombo->setCurrentIndex(PrinterCombo->findText(platform().currentPrinterName()));
+  PrinterCombo->addItem(kSpreadsheetEntry);
+  PrinterCombo->setCurrentIndex(spreadsheetChosen_
+                                    ? PrinterCombo->count() - 1
+                                    : PrinterCombo->findText(platform().currentPrinterName()));
 }
 
 void SchedulePrintPanel::measurePrinter() {
@@ -148,28 +157,43 @@ void SchedulePrintPanel::hideHelp() {
   Panel7->hide();
 }
 
+// The spreadsheet file is no printer: the application's printer and the page stay as they are.
 void SchedulePrintPanel::PrinterComboChange() {
   if (PrinterCombo->currentIndex() < 0) return;
+  spreadsheetChosen_ = PrinterCombo->currentIndex() == PrinterCombo->count() - 1;
+  if (spreadsheetChosen_) return;
   platform().selectPrinter(PrinterCombo->currentText());
   measurePrinter();
 }
 
 void SchedulePrintPanel::imp_frClick() {
-  printReport(MoneyUnit::Francs);
+  writeReport(MoneyUnit::Francs);
 }
 
 void SchedulePrintPanel::imp_euClick() {
-  printReport(MoneyUnit::Euros);
+  writeReport(MoneyUnit::Euros);
 }
 
 // A range text the integer conversion refuses stops here: the panel stays open, nothing prints.
-void SchedulePrintPanel::printReport(MoneyUnit currency) {
+void SchedulePrintPanel::writeReport(MoneyUnit currency) {
   const ReportRange range{StrToInt(ch_ech_dep->text()), StrToInt(ch_Ech_but->text())};
   panel6->hide();
+  if (spreadsheetChosen_) {
+    writeSpreadsheet(currency, range);
+    return;
+  }
   const ReportTexts texts = shownTexts_();
   printPlacedReport(panel6->window(), geometry_, [&](PlacedPage& page) {
     DrawScheduleReport(page, inputs_, texts, currency, range);
   });
+}
+
+// Cancelling the name writes nothing; the file is written whole or not at all.
+void SchedulePrintPanel::writeSpreadsheet(MoneyUnit currency, ReportRange range) {
+  const QString name =
+      askFileNameToWrite(panel6->window(), kSpreadsheetFilter, kSpreadsheetExtension);
+  if (name.isEmpty()) return;
+  saveFileAtomically(name, ScheduleCsv(inputs_, currency, range));
 }
 
 void SchedulePrintPanel::Button5Click() {

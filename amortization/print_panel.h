@@ -21,7 +21,8 @@ class Panel;
 
 // The print panel of the amortization screen (P6) and its help (P7): the printer list, the
 // range of instalments, and the francs and euros reports of the last display, recomputed
-// from its inputs. The screen's texts that the report quotes are read when it prints.
+// from its inputs. The screen's texts that the report quotes are read when it prints. The
+// list's last entry writes the table into a spreadsheet file instead of printing it.
 class SchedulePrintPanel : public QObject {
   Q_OBJECT
 
@@ -49,11 +50,13 @@ class SchedulePrintPanel : public QObject {
   void createConnections();
   void fillPrinterList();
   void measurePrinter();
-  void printReport(MoneyUnit currency);
+  void writeReport(MoneyUnit currency);
+  void writeSpreadsheet(MoneyUnit currency, ReportRange range);
 
   const ScheduleInputs& inputs_;
   std::function<ReportTexts()> shownTexts_;
   PageGeometry geometry_;
+  bool spreadsheetChosen_ = false;  // kept until another entry of the list is chosen
 
   Panel* panel6;
   QLabel* Label13;

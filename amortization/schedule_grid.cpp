@@ -86,7 +86,7 @@ QString ScheduleCells::scheduleCell(int col, int row) const {
 }
 
 QString ScheduleCells::dateCell(int k) const {
-  return schedule_->datesShown ? DateText(schedule_->dates[k - 1]) : QStringLiteral("******");
+  return DateColumnText(schedule_->dates[k - 1], schedule_->datesShown);
 }
 
 QVariant ScheduleCells::data(const QModelIndex& index, int role) const {

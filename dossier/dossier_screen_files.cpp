@@ -1,11 +1,12 @@
 // The "FICHIER" menu: opening, saving and saving as ".TEG" dossier files.
 #include "dossier/dossier_screen.h"
 
-#include "core/errors.h"
+#include "core/file_save.h"
 #include "dossier/core/dossier_file.h"
 #include "dossier/core/file_io.h"
 #include "dossier/screen_view.h"
 #include "ui/platform.h"
+#include "ui/save_file_name.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -53,27 +54,16 @@ bool TForm2::save() {
   return true;
 }
 
-// The dialog confirms replacing the name it returns; a name that becomes another one with
-// ".TEG" appended is confirmed here.
 bool TForm2::saveAs() {
-  QString target = platform().askSaveFileName(this, QString(), kSaveFilter);
+  const QString target = askFileNameToWrite(this, kSaveFilter, kExtension);
   if (target.isEmpty()) return false;
-  const bool appended = !target.endsWith(kExtension, Qt::CaseInsensitive);
-  if (appended) target += kExtension;
-  if (QFileInfo(target).isDir()) {
-    throw FileFailure(
-        QStringLiteral("« %1 » est un dossier : choisissez un autre nom de fichier.").arg(target));
-  }
-  const QString question =
-      QStringLiteral("Le fichier « %1 » existe déjà.\nVoulez-vous le remplacer ?").arg(target);
-  if (appended && QFileInfo::exists(target) && !platform().askYesNo(this, question)) return false;
   saveTo(target);
   return true;
 }
 
 // The file is written whole or not at all; once saved it is the dossier's current file.
 void TForm2::saveTo(const QString& path) {
-  saveDossierFile(path, encodeDossierFile(*view_, dossier_.blockCount));
+  saveFileAtomically(path, encodeDossierFile(*view_, dossier_.blockCount));
   setCurrentFile(path);
   modified_ = false;
 }

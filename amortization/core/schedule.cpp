@@ -40,6 +40,10 @@ QString DateText(const ScheduleDate& date) {
   return QStringLiteral("%1 / %2").arg(date.month, 2, 10, QLatin1Char('0')).arg(date.year);
 }
 
+QString DateColumnText(const ScheduleDate& date, bool datesShown) {
+  return datesShown ? DateText(date) : QStringLiteral("******");
+}
+
 SchedulePass::SchedulePass(Real capital, Real instalment, Real periodRate)
     : instalment_(instalment), periodRate_(periodRate), remaining_(capital) {}
 

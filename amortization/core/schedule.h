@@ -52,6 +52,9 @@ void AdvanceDate(ScheduleDate& date, unsigned perYear);
 // "03 / 2002": the month on two digits, " / ", the year.
 QString DateText(const ScheduleDate& date);
 
+// The date column of the table: the date, or "******" when no first date was given.
+QString DateColumnText(const ScheduleDate& date, bool datesShown);
+
 // One instalment of the pass: the interest, the principal repaid and the capital left after it.
 struct ScheduleRow {
   Real interest = 0;

@@ -122,33 +122,25 @@ class ScheduleReport {
   }
 
   SchedulePass drawRows(ReportRange range) {
-    SchedulePass pass(amounts_.capital, amounts_.instalment, inputs_.periodRate);
     const bool datesShown = inputs_.DatesShown();
     const QString instalment = PadColumn(FormatFixed(amounts_.instalment, 8, 2));
-    ScheduleDate date{inputs_.firstMonth, inputs_.firstYear};
-    for (std::int32_t k = 1; k <= inputs_.total; ++k) {
-      // After e, no instalment is taken at all.
-      if (k >= range.first && k > range.last) break;
-      const bool printed = k >= range.first;
-      const ScheduleRow row = pass.next();
-      if (printed) {
-        page_.textOut(0, y_, numberText(k));
-        page_.textOut(10, y_, reportDateText(date, datesShown));
+    return RunReportPass(inputs_, amounts_, range, [&](const ReportInstalment& row) {
+      if (row.written) {
+        page_.textOut(0, y_, numberText(row.number));
+        page_.textOut(10, y_, reportDateText(row.date, datesShown));
         page_.textOut(30, y_, instalment);
-        page_.textOut(60, y_, amountText(row.interest));
-        page_.textOut(90, y_, amountText(row.principal));
-        page_.textOut(120, y_, amountText(row.remaining));
+        page_.textOut(60, y_, amountText(row.values.interest));
+        page_.textOut(90, y_, amountText(row.values.principal));
+        page_.textOut(120, y_, amountText(row.values.remaining));
+        y_ += 4;
       }
-      AdvanceDate(date, inputs_.perYear);
-      if (printed) y_ += 4;
       if (y_ > kPageBottom) {
         startPage();
         drawHeaderRow();
         y_ += 8;
         if (y_ > kPageBottom) startPage();
       }
-    }
-    return pass;
+    });
   }
 
   PlacedPage& page_;
@@ -163,11 +155,6 @@ class ScheduleReport {
 QString PadColumn(const QString& text) {
   if (text.size() < 4 || text.size() > 11) return text;
   return text.rightJustified(11, QLatin1Char(' ')) + QStringLiteral(" :");
-}
-
-ReportAmounts AmountsIn(const ScheduleInputs& inputs, MoneyUnit currency) {
-  if (inputs.unit == currency) return {inputs.capital, inputs.instalment};
-  return {inputs.otherCapital, inputs.otherInstalment};
 }
 
 void DrawScheduleReport(PlacedPage& page, const ScheduleInputs& inputs, const ReportTexts& texts,

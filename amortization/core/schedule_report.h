@@ -1,11 +1,10 @@
 #pragma once
 
+#include "amortization/core/report_pass.h"
 #include "amortization/core/schedule.h"
 #include "core/placed_page.h"
 
 #include <QString>
-
-#include <cstdint>
 
 // The printed amortization table: a placed page, positions in millimetres, recomputed from
 // the last display's inputs in the report's currency.
@@ -21,23 +20,9 @@ struct ReportTexts {
   QString equivalentRate;  // taux_equi
 };
 
-// The instalments to print, s to e; those before s are computed but take no room.
-struct ReportRange {
-  std::int32_t first = 1;
-  std::int32_t last = 0;
-};
-
 // A text of 4 to 11 characters is right-aligned on 11 characters and followed by " :"; any
 // other text comes back unchanged.
 QString PadColumn(const QString& text);
-
-// The capital and instalment of a report in `currency`: those typed when the display was made
-// in that currency, the other currency's otherwise.
-struct ReportAmounts {
-  Real capital = 0;
-  Real instalment = 0;
-};
-ReportAmounts AmountsIn(const ScheduleInputs& inputs, MoneyUnit currency);
 
 // Draws the whole report in `currency` (Francs or Euros) on the page; the caller closes it.
 void DrawScheduleReport(PlacedPage& page, const ScheduleInputs& inputs, const ReportTexts& texts,

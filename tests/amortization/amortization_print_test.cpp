@@ -4,6 +4,8 @@
 #include "ui/qt_platform.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace kalmoris::testing;
@@ -53,7 +55,7 @@ class AmortizationPrintTest : public ScreenFixture {
     QCOMPARE(s.text("ch_Ech_but"), QString("240"));
     QStringList listed;
     for (int k = 0; k < printers()->count(); ++k) listed.append(printers()->itemText(k));
-    QCOMPARE(listed, platform().printers);
+    QCOMPARE(listed, platform().printers + QStringList{"Fichier CSV (tableur)"});
     QCOMPARE(printers()->currentText(), QString("Imprimante Bureau"));
     QVERIFY(!s.shown("Panel7"));
     QVERIFY(platform().printed.empty());
@@ -224,6 +226,30 @@ class AmortizationPrintTest : public ScreenFixture {
     s.click("imp_fr");
     const DocumentEvent* title = drawnText(platform().lastPrinted(), kFrancsTitle);
     QCOMPARE(QPoint(title->x, title->y), QPoint(360, 366));
+  }
+
+  // The list's last entry writes the table into a file the user names, printing nothing; it is
+  // no printer, and stays chosen until another entry is.
+  void spreadsheetEntryWritesTheTableIntoANamedFile() {
+    const QTemporaryDir folder;
+    displayFrancsLoan(s);
+    s.click("IMPRIMER");
+    printers()->setCurrentIndex(printers()->count() - 1);
+    QCOMPARE(platform().current, QString("Imprimante Bureau"));
+    platform().saveAnswers.push_back(folder.filePath("tableau"));
+    s.click("imp_eu");
+    QCOMPARE(platform().lastSaveFilter, QString("Fichiers CSV (*.csv)"));
+    QFile written(folder.filePath("tableau.csv"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll().contains("\r\n1;03 / 2002;109,22;76,22;32,99;15211,91\r\n"));
+    QVERIFY(!s.shown("panel6"));
+
+    s.click("IMPRIMER");
+    QCOMPARE(printers()->currentText(), QString("Fichier CSV (tableur)"));
+    platform().saveAnswers.push_back(folder.filePath("absent/tableau"));
+    s.click("imp_fr");
+    QCOMPARE(takeErrors(), QStringList{"Fichier introuvable"});
+    QVERIFY(platform().printed.empty());
   }
 
   void realPlatformListsAndSelectsThePdfOutput() {
