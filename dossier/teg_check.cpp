@@ -84,6 +84,13 @@ void TegCheck::showVerdict(const TegVerdict& verdict) {
     showLine(Label_controle_prop, nothingToCompareLine(verdict.announcement), colors::Black);
     showLine(Label_controle_actu, QString(), colors::Black);
   }
+  const QString heading =
+      verdict.announcement == TegVerdict::Announcement::Given
+          ? QStringLiteral("TEG annoncé %1 % contre le TEG calculé, à la décimale")
+                .arg(announcedRateText(verdict.announced))
+          : QStringLiteral("Contrôle du TEG annoncé");
+  Panel_controle_teg->setToolTip(heading);
+  controls::describe(Panel_controle_teg, heading);
   Panel_controle_teg->show();
 }
 

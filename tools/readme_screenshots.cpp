@@ -14,8 +14,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLineEdit>
+#include <QTableView>
 #include <QTimer>
 
 namespace {
@@ -77,6 +79,22 @@ void pictureDossier(const Pictures& pictures) {
   pictures.save(Form2, "dossier.png");
   if (auto* print = Form2->findChild<QAction*>(QStringLiteral("Menu_IMPRESSIONTEXTE1_")))
     print->trigger();
+}
+
+// The time-shift helper opened on the second row of the grid, half a month early.
+void pictureShiftDialog(const Pictures& pictures) {
+  using namespace kalmoris;
+  auto* grid = Form2->findChild<QTableView*>(QStringLiteral("StringGrid1"));
+  auto* insert = Form2->findChild<QAction*>(QStringLiteral("Insere_decalage"));
+  if (!grid || !insert) return;
+  grid->setCurrentIndex(grid->model()->index(1, 1));
+  insert->trigger();
+  auto* dialog = Form2->findChild<QDialog*>(QStringLiteral("DialogueDecalage"));
+  if (!dialog) return;
+  pictures.type(dialog, "ch_jours", "-15");
+  pictures.click(dialog, "mois_30");
+  pictures.save(dialog, "dossier-shift.png");
+  dialog->reject();
 }
 
 void pictureCalculators(const Pictures& pictures) {
@@ -152,6 +170,7 @@ int main(int argc, char* argv[]) {
   QTimer::singleShot(200, [&] {
     pictureMenu(pictures);
     pictureDossier(pictures);
+    pictureShiftDialog(pictures);
     pictureCalculators(pictures);
     pictureAmortization(pictures);
     QApplication::quit();
