@@ -2,6 +2,7 @@
 
 #include "core/file_errors.h"
 #include "tests/core/failure_expectations.h"
+#include "tests/core/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -50,22 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCase{"FileTooLarge", EFBIG, "Erreur E/S 27"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-class FileSave : public ::testing::Test {
- protected:
-  QString path(const char* name) const { return folder_.filePath(QString::fromUtf8(name)); }
-  void write(const QString& name, const QByteArray& bytes) {
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-  }
-  QByteArray contents(const QString& name) {
-    QFile file(name);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll();
-  }
-
-  QTemporaryDir folder_;
-};
+using FileSave = testing::ScratchFolder;
 
 TEST_F(FileSave, SavedBytesReplaceThePreviousFile) {
   const QString name = path("pret.TEG");

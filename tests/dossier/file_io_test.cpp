@@ -1,6 +1,7 @@
 #include "dossier/core/file_io.h"
 
 #include "tests/core/failure_expectations.h"
+#include "tests/core/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +16,7 @@ namespace {
 using testing::FailsWith;
 using testing::PrintTo;
 
-class DossierFiles : public ::testing::Test {
- protected:
-  QString path(const char* name) const { return folder_.filePath(QString::fromUtf8(name)); }
-  void write(const QString& name, const QByteArray& bytes) {
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-  }
-
-  QTemporaryDir folder_;
-};
+using DossierFiles = testing::ScratchFolder;
 
 TEST_F(DossierFiles, WrittenBytesReadBack) {
   const QString name = path("pret.TEG");
