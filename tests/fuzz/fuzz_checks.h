@@ -59,6 +59,13 @@ inline void requireShowable(const HeadlessDossierView& view, const HeadlessDossi
   requireShowable(view.feeTotal);
   requireShowable(view.discrepancy.announcedValue);
   requireShowable(view.discrepancy.gridValue);
+  requireShowable(view.insuranceRates.proportional);
+  requireShowable(view.insuranceRates.actuarial);
+  if (view.verdict) {
+    requireShowable(verdictLine(QStringLiteral("PROPORTIONNEL"), view.verdict->proportional));
+    requireShowable(verdictLine(QStringLiteral("ACTUARIEL"), view.verdict->actuarial));
+    requireShowable(announcedRateText(view.verdict->announced));
+  }
   for (int field = 1; field < kHeaderFieldCount; ++field) {
     if (field >= 5 && field <= 7) continue;  // fee labels are the user's words
     const QString& text = view.fields[std::size_t(field)];
