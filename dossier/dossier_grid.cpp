@@ -5,6 +5,7 @@
 #include "dossier/core/dossier_captions.h"
 #include "dossier/core/grid_calculation.h"
 #include "dossier/live_cell_delegate.h"
+#include "dossier/panel_texts.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
 #include "ui/handler.h"
@@ -23,14 +24,6 @@ namespace kalmoris {
 namespace {
 
 constexpr int kColumnWidths[kGridColumnCount] = {52, 78, 70, 58, 64, 82};
-
-Panel* resultPanel(QWidget* parent, const char* name, QRect place, const QColor& color) {
-  Panel* panel = controls::panel(parent, name, QString(), place, color);
-  panel->setCaptionFont(controls::boldFont(9));
-  panel->setCaptionAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  return panel;
-}
 
 // One framed box of three rates: the period rate, then the two annual rates.
 QGroupBox* rateBox(QWidget* parent, const char* name, const char* title, int top,
@@ -54,7 +47,8 @@ QGroupBox* rateBox(QWidget* parent, const char* name, const char* title, int top
       ->setFont(labels);
   const int tops[] = {22, 50, 78};
   for (int k = 0; k < 3; ++k)
-    *panels[k] = resultPanel(box, panelNames[k], QRect(138, tops[k], 144, 22), colors::Lime);
+    *panels[k] =
+        panel_texts::resultPanel(box, panelNames[k], QRect(138, tops[k], 144, 22), colors::Lime);
   return box;
 }
 
@@ -92,11 +86,11 @@ void DossierGrid::createGrid() {
   controls::label(parent, "Label_cout_assurance", QStringLiteral("COUT ASSURANCE"),
                   QRect(6, 484, 104, 20))
       ->setFont(costFont);
-  Panel125 = resultPanel(parent, "Panel125", QRect(112, 482, 100, 22), colors::White);
+  Panel125 = panel_texts::resultPanel(parent, "Panel125", QRect(112, 482, 100, 22), colors::White);
   controls::label(parent, "Label_cout_pret", QStringLiteral("COUT DU PRET"),
                   QRect(222, 484, 90, 20))
       ->setFont(costFont);
-  Panel127 = resultPanel(parent, "Panel127", QRect(312, 482, 116, 22), colors::White);
+  Panel127 = panel_texts::resultPanel(parent, "Panel127", QRect(312, 482, 116, 22), colors::White);
 }
 
 void DossierGrid::createResults() {

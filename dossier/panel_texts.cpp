@@ -1,11 +1,20 @@
 #include "dossier/panel_texts.h"
 
 #include "ui/controls.h"
+#include "ui/panel.h"
 
 #include <QLabel>
 #include <QStringList>
 
 namespace kalmoris::panel_texts {
+
+Panel* resultPanel(QWidget* parent, const char* name, QRect place, const QColor& color) {
+  Panel* panel = controls::panel(parent, name, QString(), place, color);
+  panel->setCaptionFont(controls::boldFont(9));
+  panel->setCaptionAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  return panel;
+}
 
 QLabel* code(QWidget* panel, const char* code) {
   const QByteArray name = QByteArray("Code_") + panel->objectName().toLatin1();

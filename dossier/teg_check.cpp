@@ -1,5 +1,6 @@
 #include "dossier/teg_check.h"
 
+#include "dossier/panel_texts.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
 #include "ui/panel.h"
@@ -20,14 +21,6 @@ void showLine(QLabel* label, const QString& text, const QColor& color) {
   label->setText(text);
   colors::setTextColor(label, color);
   controls::describe(label, text);
-}
-
-Panel* ratePanel(QWidget* parent, const char* name, QRect place) {
-  Panel* panel = controls::panel(parent, name, QString(), place, colors::White);
-  panel->setCaptionFont(controls::boldFont(8));
-  panel->setCaptionAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  return panel;
 }
 
 }  // namespace
@@ -59,10 +52,12 @@ void TegCheck::createInsuranceRates(QWidget* parent) {
   controls::label(parent, "Label_taea_prop", QStringLiteral("PROPORTIONNEL"),
                   QRect(6, 522, 104, 20))
       ->setFont(captionFont);
-  Panel_taea_prop = ratePanel(parent, "Panel_taea_prop", QRect(112, 521, 100, 22));
+  Panel_taea_prop =
+      panel_texts::resultPanel(parent, "Panel_taea_prop", QRect(112, 521, 100, 22), colors::White);
   controls::label(parent, "Label_taea_actu", QStringLiteral("ACTUARIEL"), QRect(222, 522, 90, 20))
       ->setFont(captionFont);
-  Panel_taea_actu = ratePanel(parent, "Panel_taea_actu", QRect(312, 521, 116, 22));
+  Panel_taea_actu =
+      panel_texts::resultPanel(parent, "Panel_taea_actu", QRect(312, 521, 116, 22), colors::White);
   controls::describe(Panel_taea_prop,
                      QStringLiteral("Taux annuel effectif de l'assurance, proportionnel"));
   controls::describe(Panel_taea_actu,

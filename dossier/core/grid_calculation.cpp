@@ -4,6 +4,7 @@
 #include "core/numbers.h"
 #include "dossier/core/dossier_checks.h"
 #include "dossier/core/insurance_rate.h"
+#include "dossier/core/spaced_number.h"
 
 #include <array>
 #include <cmath>
@@ -14,10 +15,6 @@ namespace kalmoris {
 
 namespace {
 
-QString spaced(const QString& text) {
-  return QLatin1Char(' ') + text;
-}
-
 QString cellOrDefault(const DossierView& view, int col, int row, const char* fallback) {
   const QString text = view.cellText(col, row);
   return text.isEmpty() ? QString::fromLatin1(fallback) : text;
@@ -25,7 +22,7 @@ QString cellOrDefault(const DossierView& view, int col, int row, const char* fal
 
 Real readAmountCell(DossierView& view, int col, int row, const char* fallback) {
   const Real value = StrToFloat(PointToComma(cellOrDefault(view, col, row, fallback)));
-  view.writeCell(col, row, spaced(FormatFixed(value, 8, 2)));
+  view.writeCell(col, row, amountCellText(value));
   return value;
 }
 
@@ -73,6 +70,10 @@ TegVerdict verdictOf(const DossierView& view) {
 
 }  // namespace
 
+QString amountCellText(Real amount) {
+  return spaced(FormatFixed(amount, 8, 2));
+}
+
 QString countCellText(Real count, const QString& typed) {
   // A whole count is written without decimals; any other keeps them, so that the count read
   // again from its cell (by the next calculation, or from a saved file) is the one used.
@@ -97,7 +98,7 @@ RepaymentGroup readGroupRow(int row, DossierView& view) {
   group.insurance = readAmountCell(view, kInsuranceColumn, row, "0");
   group.fees = readAmountCell(view, kFeesColumn, row, "0");
   group.cumul = checked(checked(group.amount + group.insurance) + group.fees);
-  view.writeCell(kCumulColumn, row, spaced(FormatFixed(group.cumul, 8, 2)));
+  view.writeCell(kCumulColumn, row, amountCellText(group.cumul));
   return group;
 }
 

@@ -16,6 +16,10 @@ namespace kalmoris {
 // refuses raises its failure; the cells already rewritten stay.
 RepaymentGroup readGroupRow(int row, DossierView& view);
 
+// How an amount cell (amount, insurance, fees, cumul) is rewritten: after one space, with
+// eight significant digits and two decimals.
+QString amountCellText(Real amount);
+
 // How the count cell is rewritten: a whole count of 0 or more without decimals, any other
 // count with as many decimals as were typed after a ".", or 6.
 QString countCellText(Real count, const QString& typed);

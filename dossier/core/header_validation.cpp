@@ -2,16 +2,13 @@
 
 #include "core/numbers.h"
 #include "dossier/core/dossier_captions.h"
+#include "dossier/core/spaced_number.h"
 
 #include <vector>
 
 namespace kalmoris {
 
 namespace {
-
-QString spaced(const QString& text) {
-  return QLatin1Char(' ') + text;
-}
 
 // Steps 4 and 5: a count that must be at least 1. One outside its width counts as 0.
 std::int32_t validateCount(DossierView& view, HeaderField field, std::int32_t largest) {
@@ -31,6 +28,11 @@ Fixed4 validateAmount(DossierView& view, HeaderField field, int significantDigit
 }
 
 }  // namespace
+
+void numberGroups(DossierView& view, int groupCount) {
+  for (int row = 1; row <= groupCount; ++row)
+    view.writeCell(kNumberColumn, row, QString::number(row));
+}
 
 QString headerNumberText(const QString& text) {
   const bool blank = text.size() <= 4 && text.count(QLatin1Char(' ')) == text.size();
@@ -102,8 +104,7 @@ bool validateHeader(LoanDossier& dossier, DossierView& view) {
     view.setValidateCaption(captions::kNotValidated);
   }
 
-  for (int row = 1; row <= dossier.blockCount; ++row)
-    view.writeCell(kNumberColumn, row, QString::number(row));
+  numberGroups(view, dossier.blockCount);
   if (view.cellText(kAmountColumn, 1).isEmpty() && dossier.lastSolvedCount > 0) {
     for (int row = 1; row <= dossier.lastSolvedCount; ++row) {
       view.writeCell(kAmountColumn, row, row == 1 ? QStringLiteral("-1") : QStringLiteral("1"));

@@ -21,6 +21,9 @@ std::int32_t readHeaderInteger(const QString& text);
 // Every letter a-z upper-cased; other characters, accented letters included, stay.
 QString upperCaseAscii(const QString& text);
 
+// The grid's first column: the group numbers 1 to `groupCount`.
+void numberGroups(DossierView& view, int groupCount);
+
 // The header's validation, in its sixteen steps: each field is read from the view, its value
 // stored in the dossier, the field rewritten in normalised form and marked; the fees are
 // totalled, the grid sized to one row per block and numbered, and rows left empty since the

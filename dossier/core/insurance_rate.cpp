@@ -2,9 +2,9 @@
 
 #include "core/errors.h"
 #include "core/numbers.h"
+#include "dossier/core/teg_verdict.h"
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace kalmoris {
@@ -34,8 +34,7 @@ std::optional<InsuranceRates> insuranceRatesOf(std::span<const RepaymentGroup> g
 }
 
 QString pointsText(Real points) {
-  const QString number = FormatFixed(points, 8, 4);
-  return number + (std::fabs(points) >= 2 ? QStringLiteral(" points") : QStringLiteral(" point"));
+  return FormatFixed(points, 8, 4) + pointUnit(points);
 }
 
 }  // namespace kalmoris

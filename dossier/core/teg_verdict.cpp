@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "core/numbers.h"
+#include "dossier/core/header_validation.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -44,10 +45,9 @@ QString differenceText(const RateComparison& comparison) {
                                 : tenThousandths(comparison.difference);
 }
 
-QString pointUnit(const RateComparison& comparison) {
-  const bool plural =
-      comparison.beyondRange || std::llabs(comparison.difference) >= 2 * std::int64_t{10000};
-  return plural ? QStringLiteral(" points") : QStringLiteral(" point");
+QString differenceUnit(const RateComparison& comparison) {
+  return comparison.beyondRange ? pointUnit(kLargestDifference)
+                                : pointUnit(static_cast<Real>(comparison.difference) / 10000);
 }
 
 QString exactness(const RateComparison& comparison) {
@@ -64,11 +64,15 @@ QString reportLine(const QString& kind, const RateComparison& comparison) {
   if (comparison.difference == 0)
     return line + QStringLiteral("0,0000 point, exact à la décimale.");
   return line + (comparison.difference < 0 ? QStringLiteral("-") : QStringLiteral("+")) +
-         differenceText(comparison) + pointUnit(comparison) + QStringLiteral(", ") +
+         differenceText(comparison) + differenceUnit(comparison) + QStringLiteral(", ") +
          direction(comparison) + QStringLiteral(", ") + exactness(comparison) + QLatin1Char('.');
 }
 
 }  // namespace
+
+QString pointUnit(Real points) {
+  return std::fabs(points) >= 2 ? QStringLiteral(" points") : QStringLiteral(" point");
+}
 
 bool RateComparison::exact() const {
   return !beyondRange && std::llabs(difference) < kTolerance;
@@ -79,7 +83,7 @@ TegVerdict judgeAnnouncedTeg(const QString& announcedText, const QString& propor
   TegVerdict verdict;
   if (announcedText.trimmed().isEmpty()) return verdict;
   try {
-    verdict.announced = StrToFloat(PointToComma(announcedText));
+    verdict.announced = readHeaderReal(announcedText);
   } catch (const ConversionFailure&) {
     verdict.announcement = TegVerdict::Announcement::Unreadable;
     return verdict;
@@ -95,7 +99,7 @@ QString verdictLine(const QString& kind, const RateComparison& comparison) {
   if (comparison.difference == 0)
     return kind + QStringLiteral(" : égal au TEG calculé, exact à la décimale");
   return kind + QStringLiteral(" : ") + direction(comparison) + QStringLiteral(" de ") +
-         differenceText(comparison) + pointUnit(comparison) + QStringLiteral(", ") +
+         differenceText(comparison) + differenceUnit(comparison) + QStringLiteral(", ") +
          exactness(comparison);
 }
 

@@ -46,6 +46,9 @@ QString verdictLine(const QString& kind, const RateComparison& comparison);
 // The screen's single line when there is nothing to compare.
 QString nothingToCompareLine(TegVerdict::Announcement announcement);
 
+// " point", or " points" from two points on, as French counts them.
+QString pointUnit(Real points);
+
 // The announced rate with two decimals, or up to four when it has them ("12,00", "6,255").
 QString announcedRateText(Real announced);
 

@@ -2,6 +2,8 @@
 
 #include "core/numbers.h"
 #include "dossier/core/grid_calculation.h"
+#include "dossier/core/header_validation.h"
+#include "dossier/core/spaced_number.h"
 
 #include <QRegularExpression>
 
@@ -18,10 +20,6 @@ constexpr Real kLongestShift = 3660;
 
 int daysInYear(DayCount convention) {
   return convention == DayCount::NormalisedMonth ? 365 : 360;
-}
-
-QString spaced(const QString& text) {
-  return QLatin1Char(' ') + text;
 }
 
 Shift refused(const QString& reason) {
@@ -115,15 +113,14 @@ void insertShiftGroup(LoanDossier& dossier, DossierView& view, int row, Real cou
   for (int from = groups; from >= row; --from)
     for (int col = kAmountColumn; col < kGridColumnCount; ++col)
       view.writeCell(col, from + 1, view.cellText(col, from));
-  const QString zero = spaced(FormatFixed(0, 8, 2));
+  const QString zero = amountCellText(0);
   view.writeCell(kAmountColumn, row, zero);
   view.writeCell(kCountColumn, row, spaced(countCellText(count, QString())));
   view.writeCell(kInsuranceColumn, row, zero);
   view.writeCell(kFeesColumn, row, zero);
   view.writeCell(kCumulColumn, row, zero);
   dossier.blockCount = static_cast<std::uint16_t>(groups + 1);
-  for (int group = 1; group <= dossier.blockCount; ++group)
-    view.writeCell(kNumberColumn, group, QString::number(group));
+  numberGroups(view, dossier.blockCount);
   view.writeField(HeaderField::BlockCount, spaced(QString::number(dossier.blockCount)));
 }
 
