@@ -127,7 +127,11 @@ std::unique_ptr<ReportDocument> QtPlatform::beginDocument(QWidget* parent) {
 }
 
 void QtPlatform::quitApplication() {
-  QApplication::quit();
+  endEventLoop();
+}
+
+void QtPlatform::endEventLoop() {
+  QCoreApplication::exit(0);
 }
 
 }  // namespace kalmoris
