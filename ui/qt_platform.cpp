@@ -1,5 +1,6 @@
 #include "ui/qt_platform.h"
 
+#include "ui/file_dialogs.h"
 #include "ui/message_box.h"
 #include "ui/qt_report_document.h"
 
@@ -63,13 +64,19 @@ Platform::Answer QtPlatform::askYesNoCancel(QWidget* parent, const QString& ques
 
 QString QtPlatform::askOpenFileName(QWidget* parent, const QString& directory,
                                     const QString& filter) {
-  return QFileDialog::getOpenFileName(parent, QStringLiteral("Ouvrir"), directory, filter);
+  const auto dialog = makeFileDialog(parent, QStringLiteral("Ouvrir"), directory, filter);
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  if (dialog->exec() != QDialog::Accepted) return {};
+  return dialog->selectedFiles().value(0);
 }
 
+// The dialog confirms replacing the name it returns.
 QString QtPlatform::askSaveFileName(QWidget* parent, const QString& directory,
                                     const QString& filter) {
-  return QFileDialog::getSaveFileName(parent, QStringLiteral("Enregistrer sous"), directory,
-                                      filter);
+  const auto dialog = makeFileDialog(parent, QStringLiteral("Enregistrer sous"), directory, filter);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  if (dialog->exec() != QDialog::Accepted) return {};
+  return dialog->selectedFiles().value(0);
 }
 
 bool QtPlatform::runPrintDialog(QWidget* parent) {

@@ -1,13 +1,17 @@
 // The start-up and the main menu, driven through their controls without a display.
 #include "app/screens.h"
 #include "tests/support/screen_driver.h"
+#include "ui/file_dialogs.h"
 #include "ui/french_translations.h"
 #include "ui/message_box.h"
 
 #include <QAbstractItemView>
+#include <QAbstractProxyModel>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMap>
@@ -20,6 +24,14 @@
 using namespace kalmoris::testing;
 
 namespace {
+
+// The system of a user who has not chosen French, as Qt reads it when the application starts.
+void useANonFrenchSystemLocale() {
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "LC_TIME", "LANGUAGE"})
+    qunsetenv(name);
+  qputenv("LANG", "C.UTF-8");
+}
+Q_CONSTRUCTOR_FUNCTION(useANonFrenchSystemLocale)
 
 const QStringList kSmallPanels = {"Panel9",  "Panel18", "Panel19", "panel20",
                                   "Panel21", "Panel22", "Panel10"};
@@ -346,6 +358,37 @@ class MenuTest : public ScreenFixture {
     QVERIFY(kalmoris::installFrenchTranslations());
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Annuler"));
     QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QString("Voir dans :"));
+  }
+
+  // On a system whose locale is not French, Qt's file dialog lists sizes, dates and folders in
+  // French all the same.
+  void fileDialogListsInFrench() {
+    QCOMPARE(QLocale::system().name(), QString("C"));
+    QTemporaryDir folder;
+    QFile file(folder.filePath("pret.TEG"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(65, 'x'));
+    QVERIFY(file.flush());
+    QVERIFY(file.setFileTime(QDateTime(QDate(2024, 3, 1), QTime(10, 30)),
+                             QFileDevice::FileModificationTime));
+    file.close();
+    QVERIFY(QDir(folder.path()).mkdir("archives"));
+    const auto dialog =
+        kalmoris::makeFileDialog(nullptr, "Ouvrir", folder.path(), "Répertoire(*.REP) (*.TEG)");
+    const QAbstractProxyModel* list = dialog->proxyModel();
+    const auto* files = qobject_cast<const QFileSystemModel*>(list->sourceModel());
+    QVERIFY(files);
+    const QModelIndex root = list->mapFromSource(files->index(folder.path()));
+    QTRY_COMPARE(list->rowCount(root), 2);
+    QMap<QString, QStringList> shown;
+    for (int row = 0; row < 2; ++row) {
+      const auto text = [&](int col) { return list->index(row, col, root).data().toString(); };
+      shown[text(0)] = QStringList{text(1), text(2), text(3)};
+    }
+    QCOMPARE(shown["pret.TEG"][0], QString("65 octets"));
+    QCOMPARE(shown["pret.TEG"][2], QString("01/03/2024 10:30"));
+    QCOMPARE(shown["archives"][0], QString());
+    QCOMPARE(shown["archives"][1], QString("Dossier"));
   }
 
   void fileNamedOnTheCommandLineOpensInTheDossierScreen() {
