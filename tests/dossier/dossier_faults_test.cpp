@@ -183,13 +183,11 @@ class DossierFaultsTest : public ScreenFixture {
     QTest::addColumn<QString>("savedAs");  // the save dialog's answer, empty cancels
     const int yes = int(Answer::Yes);
     const int no = int(Answer::No);
-    const int cancel = int(Answer::Cancel);
-    for (const char* command : {"Men_OUVRIR1_", "VOIR_EXEMPLES", "effac_tout"}) {
-      QTest::addRow("%s, Oui saves then goes on", command) << command << yes << "pret";
-      QTest::addRow("%s, Non goes on", command) << command << no << "";
-      QTest::addRow("%s, Annuler does nothing", command) << command << cancel << "";
-    }
-    QTest::newRow("effac_tout, Oui with the name cancelled does nothing")
+    QTest::newRow("OUVRIR, Oui saves then goes on") << "Men_OUVRIR1_" << yes << "pret";
+    QTest::newRow("OUVRIR, Annuler does nothing") << "Men_OUVRIR1_" << int(Answer::Cancel) << "";
+    QTest::newRow("Voir EXEMPLES, Non goes on") << "VOIR_EXEMPLES" << no << "";
+    QTest::newRow("erase-all, Non goes on") << "effac_tout" << no << "";
+    QTest::newRow("erase-all, Oui with the name cancelled does nothing")
         << "effac_tout" << yes << "";
   }
   void replacingATypedDossierAsksFirst() {
