@@ -98,29 +98,17 @@ class NominalRateScreenTest : public ScreenFixture {
 
   // The rate sought is 0, shown without a sign whichever side the solver reaches it from.
   void capitalEqualToTheInstalmentsIsNotRefused_data() {
-    QTest::addColumn<QString>("capital");
-    QTest::addColumn<QString>("instalment");
-    QTest::addColumn<QString>("perYear");
-    QTest::addColumn<QString>("total");
-    QTest::newRow("240 monthly instalments") << "96000"
-                                             << "400"
-                                             << "12"
-                                             << "240";
-    QTest::newRow("one yearly instalment") << "100000"
-                                           << "100000"
-                                           << "1"
-                                           << "1";
+    QTest::addColumn<QStringList>("loan");  // capital, instalment, per year, total
+    QTest::newRow("240 monthly instalments") << QStringList{"96000", "400", "12", "240"};
+    QTest::newRow("one yearly instalment") << QStringList{"100000", "100000", "1", "1"};
   }
   void capitalEqualToTheInstalmentsIsNotRefused() {
-    QFETCH(QString, capital);
-    QFETCH(QString, instalment);
-    QFETCH(QString, perYear);
-    QFETCH(QString, total);
-    typeLoan(capital, instalment, perYear, total);
+    QFETCH(QStringList, loan);
+    typeLoan(loan[0], loan[1], loan[2], loan[3]);
     ui_.click("calcul");
     QVERIFY(ui_.text("INFO").isEmpty());
-    QCOMPARE(ui_.text("ch_capital"), capital + ",00");
-    QCOMPARE(ui_.text("ch_une_ech"), instalment + ",00");
+    QCOMPARE(ui_.text("ch_capital"), loan[0] + ",00");
+    QCOMPARE(ui_.text("ch_une_ech"), loan[1] + ",00");
     QCOMPARE(ui_.text("taux_per"), QString("0,0000000 %"));
     QCOMPARE(ui_.text("taux_pro"), QString("0,0000 %"));
     QCOMPARE(ui_.text("taux_act"), QString("0,0000 %"));
