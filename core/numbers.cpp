@@ -97,9 +97,11 @@ char digitAtPlace(const Rounded& rounded, int place) {
   return rounded.digits[index];
 }
 
+// A value that rounds to zero is written without its sign: "-0,00" would read as a loss.
 QString writeFixed(bool negative, const Rounded& rounded, int decimals) {
   QString text;
-  if (negative) text += u'-';
+  // The rounding keeps only the digits shown.
+  if (negative && rounded.digits.find_first_not_of('0') != std::string::npos) text += u'-';
   if (rounded.digits.empty() || rounded.exponent < 0) {
     text += u'0';
   } else {

@@ -34,11 +34,12 @@ Real StrToFloat(const QString& text);
 std::int32_t StrToInt(const QString& text);
 
 // The value rounded to at most P significant digits and at most D decimals, written with
-// exactly D decimals, a decimal comma, a minus sign when negative (kept on a value that
-// rounds to zero) and no grouping. The rounding starts from the value's first 18 significant
-// digits, then rounds half away from zero. A value whose integer part needs more than P
-// digits is written in scientific form instead: the mantissa rounded to P significant digits
-// without trailing zeros, "E", the exponent's sign and at least two digits ("1,2345E+12").
+// exactly D decimals, a decimal comma, a minus sign when negative (never on a value that
+// rounds to zero: no "-0,00") and no grouping. The rounding starts from the value's first 18
+// significant digits, then rounds half away from zero. A value whose integer part needs more
+// than P digits is written in scientific form instead: the mantissa rounded to P significant
+// digits without trailing zeros, "E", the exponent's sign and at least two digits
+// ("1,2345E+12").
 // An infinite or NaN value raises the overflow or invalid-operation failure.
 // P is taken between 1 and 18 and D between 0 and 18; the scientific form is chosen after the
 // rounding, so a value that rounds up to 10^P ("9999999999,5" with P 10) gives "1E+10".

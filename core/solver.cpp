@@ -97,12 +97,27 @@ Real PeriodRateSolver::solve(std::span<const SchedulePoint> schedule, Real perio
     return GroupedPresentValue(schedule, rate);
   };
 
-  Real i = divide(kFirstStart, periodsPerYear);
-  Real f0 = presentValue(i);
-  Real x0 = i;
-  i = divide(kSecondStart, periodsPerYear);
-  const Real f1 = presentValue(i);
-  const Real x1 = i;
+  Real x0 = divide(kFirstStart, periodsPerYear);
+  const Real x1 = divide(kSecondStart, periodsPerYear);
+  Real f0 = 0;
+  Real f1 = 0;
+  try {
+    f0 = presentValue(x0);
+    f1 = presentValue(x1);
+  } catch (const ArithmeticFailure& failure) {
+    // No chord can start, but a rate may exist all the same (a payment far from the origin
+    // overflows a power at 0.4 / P): the search finds it; its failure stands only where the
+    // search proves there is none.
+    counts.iterationFailed = true;
+    counts.iterationFailure = failure.message();
+    counts.searched = true;
+    try {
+      return SearchPeriodRate(schedule, x1, counts.searchEvaluations);
+    } catch (const NoRateFailure&) {
+      throw failure;
+    }
+  }
+  Real i = x1;
   // Then the first chord is 0 / 0, and there is nothing to search.
   const bool bothZero = f0 == 0 && f1 == 0;
   // The last rate whose present value is known: where the search starts.

@@ -36,15 +36,16 @@ enum class StopOrder { TestFirst, UpdateFirst };
 // stopping test, its value is returned as it is. When it reaches its iteration limit instead, or
 // fails on its arithmetic after both starting points, a bracketing search takes over from the
 // last rate it evaluated and returns the rate exact to the extended format, or raises
-// NoRateFailure when no rate exists. A failure at a starting point, or a present value of zero
-// at both (nothing is paid), stops the solve with its own message.
+// NoRateFailure when no rate exists. When a starting point fails on its arithmetic, the search
+// takes over from the second one, and the failure stands only where no rate exists. A present
+// value of zero at both (nothing is paid) stops the solve with the invalid operation.
 class PeriodRateSolver {
  public:
   struct Trace {
     int iterations = 0;            // chord steps after the first one
     int evaluations = 0;           // present values the iteration computed
     bool converged = false;        // the iteration met its stopping test
-    bool iterationFailed = false;  // it failed on its arithmetic after the starting points
+    bool iterationFailed = false;  // it failed on its arithmetic, at a starting point or after
     QString iterationFailure;      // with this message
     Real iterationRate = 0;        // what the iteration alone returns, when it did not fail
     bool searched = false;         // the search took over

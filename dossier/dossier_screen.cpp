@@ -109,7 +109,7 @@ void TForm2::createConnections() {
   onClick(tabs.fees, help_, &DossierHelp::Pan_AIDE_FRAIS_Click);
   onClick(tabs.validate, help_, &DossierHelp::Pan_AIDE_VALIDER_Click);
   onClick(tabs.erase, help_, &DossierHelp::Pan_AIDE_EFF_DONN_Click);
-  onClick(tabs.examples, examples_, &DossierExamples::voir_exemplesClick);
+  onClick(tabs.examples, this, &TForm2::voir_exemplesClick);
 
   const auto typed = [this] { modified_ = true; };
   connect(header_, &DossierHeader::edited, this, typed);
@@ -117,9 +117,13 @@ void TForm2::createConnections() {
   connect(examples_, &DossierExamples::dossierReplaced, this, [this] { modified_ = false; });
 }
 
+void TForm2::effac_toutClick() {
+  if (mayDiscardChanges()) eraseAll();
+}
+
 // Erase-all: the header waits for its validation, the grid and the results are emptied, then
 // the header's fields.
-void TForm2::effac_toutClick() {
+void TForm2::eraseAll() {
   header_->showWaitingLook();
   help_->hideEraseHelp();
   grid_->erase();
@@ -127,7 +131,12 @@ void TForm2::effac_toutClick() {
   modified_ = false;  // nothing is left to save
 }
 
-bool TForm2::mayQuit() {
+// The examples empty the dossier before one is chosen.
+void TForm2::voir_exemplesClick() {
+  if (mayDiscardChanges()) examples_->voir_exemplesClick();
+}
+
+bool TForm2::mayDiscardChanges() {
   if (!modified_) return true;
   switch (platform().askYesNoCancel(this,
                                     QStringLiteral("Enregistrer les modifications du dossier ?"))) {

@@ -31,6 +31,7 @@ class TForm2 : public Screen {
   void FormCreate();
 
   void effac_toutClick();
+  void voir_exemplesClick();
 
   void Men_OUVRIR1_Click();
   // Opens a dossier file as "OUVRIR " does once the file is chosen.
@@ -42,12 +43,16 @@ class TForm2 : public Screen {
   void Men_CONFIGURATIONIMPRI1_Click();
   void Men_RETOUR_MENU1_Click();
 
-  // With changes not yet saved, asks whether to save them first: Oui saves (a cancelled or
-  // failed save keeps the application running), Non quits, Annuler stays.
-  bool mayQuit() override;
+  bool mayQuit() override { return mayDiscardChanges(); }
 
  private:
   class ScreenView;
+
+  // Whether the dossier on screen may be left (on quitting) or replaced (opening a file, the
+  // examples, erase-all): with changes not yet saved, asks whether to save them first; Oui
+  // saves (false when the save is cancelled), Non gives them up, Annuler keeps them.
+  bool mayDiscardChanges();
+  void eraseAll();
 
   void createMenus();
   void createClientArea();

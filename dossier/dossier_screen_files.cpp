@@ -20,24 +20,24 @@ const QString kExtension = QStringLiteral(".TEG");
 const QString kFolder = QStringLiteral("repertoire");
 }  // namespace
 
+// Typed changes are saved, or given up, before the choice of another dossier.
 void TForm2::Men_OUVRIR1_Click() {
+  if (!mayDiscardChanges()) return;
   const QDir folder(kFolder);
   const QString chosen = platform().askOpenFileName(
       this, folder.exists() ? folder.absolutePath() : QString(), kOpenFilter);
   if (!chosen.isEmpty()) openFile(chosen);
 }
 
-// The screen is erased only once the file has been read: a file that cannot be read
-// (refused, a folder, too large) leaves the dossier on screen as it was, and its own file
-// stays the current one. A name that does not exist yet becomes the current file at once,
-// so that a later ENREGISTRER creates it.
+// All or nothing: the file is read and checked whole first, so that one that cannot be read
+// or is refused (a missing name included) leaves the dossier on screen, the title and the
+// current file as they were, and a later ENREGISTRER never writes over it.
 void TForm2::openFile(const QString& chosen) {
   const QString path = QFileInfo(chosen).absoluteFilePath();
-  if (!QFileInfo::exists(path)) setCurrentFile(path);
-  const QByteArray bytes = readDossierFile(path);
+  const DossierFileContents contents = readDossierContents(readDossierFile(path));
+  eraseAll();
+  showDossierContents(contents, dossier_, *view_);
   setCurrentFile(path);
-  effac_toutClick();
-  loadDossierFile(bytes, dossier_, *view_);
 }
 
 void TForm2::ENREGISTRER1Click() {

@@ -1,5 +1,7 @@
 #include "testing/scripted_platform.h"
 
+#include "ui/qt_platform.h"
+
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
@@ -78,6 +80,11 @@ PrintableArea ScriptedPlatform::printableArea() {
 std::unique_ptr<ReportDocument> ScriptedPlatform::beginDocument(QWidget*) {
   printed.push_back(std::make_shared<DocumentRecord>());
   return std::make_unique<RecordingDocument>(printed.back(), printableArea());
+}
+
+void ScriptedPlatform::quitApplication() {
+  ++quitRequests;
+  if (endsEventLoop) QtPlatform::endEventLoop();
 }
 
 QStringList ScriptedPlatform::takeErrors() {

@@ -36,7 +36,8 @@ class ScriptedPlatform : public Platform {
   void selectPrinter(const QString& name) override { current = name; }
   PrintableArea printableArea() override;
   std::unique_ptr<ReportDocument> beginDocument(QWidget* parent) override;
-  void quitApplication() override { ++quitRequests; }
+  // Counted; with endsEventLoop, the application's event loop ends as the program's own does.
+  void quitApplication() override;
 
   // The error boxes shown since the last call, which are then forgotten.
   QStringList takeErrors();
@@ -52,6 +53,7 @@ class ScriptedPlatform : public Platform {
   QString current = QStringLiteral("Imprimante Bureau");
   std::map<QString, PrintableArea> areas;  // per printer; the default area otherwise
   QStringList expectedDialogs;  // titles of the program's own dialogs a test drives itself
+  bool endsEventLoop = false;
 
   // Record.
   QStringList errors;

@@ -1,7 +1,9 @@
 #include "ui/qt_platform.h"
 
+#include "ui/file_dialogs.h"
 #include "ui/message_box.h"
 #include "ui/qt_report_document.h"
+#include "ui/save_file_name.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -63,13 +65,19 @@ Platform::Answer QtPlatform::askYesNoCancel(QWidget* parent, const QString& ques
 
 QString QtPlatform::askOpenFileName(QWidget* parent, const QString& directory,
                                     const QString& filter) {
-  return QFileDialog::getOpenFileName(parent, QStringLiteral("Ouvrir"), directory, filter);
+  const auto dialog = makeFileDialog(parent, QStringLiteral("Ouvrir"), directory, filter);
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  if (dialog->exec() != QDialog::Accepted) return {};
+  return dialog->selectedFiles().value(0);
 }
 
+// The dialog confirms replacing the name it returns.
 QString QtPlatform::askSaveFileName(QWidget* parent, const QString& directory,
                                     const QString& filter) {
-  return QFileDialog::getSaveFileName(parent, QStringLiteral("Enregistrer sous"), directory,
-                                      filter);
+  const auto dialog = makeFileDialog(parent, QStringLiteral("Enregistrer sous"), directory, filter);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  if (dialog->exec() != QDialog::Accepted) return {};
+  return dialog->selectedFiles().value(0);
 }
 
 bool QtPlatform::runPrintDialog(QWidget* parent) {
@@ -105,18 +113,21 @@ PrintableArea QtPlatform::printableArea() {
   return QtReportDocument::areaOf(*printer_);
 }
 
+// A PDF file is named in the print dialog, or asked now with the question the other files
+// ask before replacing one, and written whole or not at all.
 std::unique_ptr<ReportDocument> QtPlatform::beginDocument(QWidget* parent) {
+  std::unique_ptr<QtReportDocument> document;
   if (printer_->outputFormat() == QPrinter::PdfFormat) {
-    if (!pdfNameChosenByDialog_) {
-      QString name = askSaveFileName(parent, QString(), QStringLiteral("Document PDF (*.pdf)"));
-      if (name.isEmpty()) return nullptr;
-      if (!name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        name += QStringLiteral(".pdf");
-      printer_->setOutputFileName(name);
-    }
+    const QString target = pdfNameChosenByDialog_
+                               ? printer_->outputFileName()
+                               : askFileNameToWrite(parent, QStringLiteral("Document PDF (*.pdf)"),
+                                                    QStringLiteral(".pdf"));
     pdfNameChosenByDialog_ = false;
+    if (target.isEmpty()) return nullptr;
+    document = std::make_unique<PdfFileDocument>(*printer_, target, parent);
+  } else {
+    document = std::make_unique<QtReportDocument>(*printer_);
   }
-  auto document = std::make_unique<QtReportDocument>(*printer_);
   if (!document->isActive()) {
     showError(parent, QStringLiteral("Impression impossible : l'imprimante \"%1\" n'est pas "
                                      "disponible.")
@@ -127,7 +138,11 @@ std::unique_ptr<ReportDocument> QtPlatform::beginDocument(QWidget* parent) {
 }
 
 void QtPlatform::quitApplication() {
-  QApplication::quit();
+  endEventLoop();
+}
+
+void QtPlatform::endEventLoop() {
+  QCoreApplication::exit(0);
 }
 
 }  // namespace kalmoris

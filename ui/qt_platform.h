@@ -33,6 +33,11 @@ class QtPlatform : public Platform {
 
   static QString pdfOutputName();  // the list entry of the PDF file output
 
+  // Ends the application's event loop at once. Not QApplication::quit(), which closes every
+  // window first: the menu's close would then ask the screens a second time what they have
+  // already agreed to.
+  static void endEventLoop();
+
  private:
   void usePdfOutput();
 

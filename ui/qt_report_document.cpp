@@ -1,9 +1,36 @@
 #include "ui/qt_report_document.h"
 
+#include "core/file_errors.h"
+#include "core/file_save.h"
+#include "ui/handler.h"
+
+#include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <QPrinter>
+#include <QTemporaryFile>
+
+#include <cerrno>
 
 namespace kalmoris {
+
+namespace {
+
+std::unique_ptr<QTemporaryFile> temporaryPdf() {
+  auto file = std::make_unique<QTemporaryFile>(
+      QDir::temp().filePath(QStringLiteral("kalmoris-XXXXXX.pdf")));
+  errno = 0;
+  if (!file->open()) failFile(lastFileError());
+  file->close();
+  return file;
+}
+
+QPrinter& writingTo(QPrinter& printer, const QString& fileName) {
+  printer.setOutputFileName(fileName);
+  return printer;
+}
+
+}  // namespace
 
 QtReportDocument::QtReportDocument(QPrinter& printer) : printer_(printer) {
   painter_.begin(&printer_);
@@ -59,6 +86,36 @@ void QtReportDocument::finish() {
   if (finished_) return;
   finished_ = true;
   if (painter_.isActive()) painter_.end();
+}
+
+PdfFileDocument::PdfFileDocument(QPrinter& printer, const QString& target, QWidget* parent)
+    : PdfFileDocument(printer, temporaryPdf(), target, parent) {}
+
+PdfFileDocument::PdfFileDocument(QPrinter& printer, std::unique_ptr<QTemporaryFile> written,
+                                 const QString& target, QWidget* parent)
+    : QtReportDocument(writingTo(printer, written->fileName())),
+      printer_(printer),
+      written_(std::move(written)),
+      target_(target),
+      parent_(parent) {}
+
+PdfFileDocument::~PdfFileDocument() {
+  finish();
+}
+
+void PdfFileDocument::finish() {
+  if (replaced_) return;
+  replaced_ = true;
+  const bool begun = isActive();  // a document that never began leaves the file alone
+  QtReportDocument::finish();
+  printer_.setOutputFileName(target_);  // the name the print dialog shows next time
+  if (!begun) return;
+  runHandler(parent_, [this] {
+    QFile written(written_->fileName());
+    errno = 0;
+    if (!written.open(QIODevice::ReadOnly)) failFile(lastFileError());
+    saveFileAtomically(target_, written.readAll());
+  });
 }
 
 }  // namespace kalmoris

@@ -3,8 +3,13 @@
 #include "core/report_document.h"
 
 #include <QPainter>
+#include <QString>
+
+#include <memory>
 
 class QPrinter;
+class QTemporaryFile;
+class QWidget;
 
 namespace kalmoris {
 
@@ -32,6 +37,28 @@ class QtReportDocument : public ReportDocument {
   PageFont current_;
   bool hasFont_ = false;
   bool finished_ = false;
+};
+
+// A report written to a PDF file whole or not at all: the printer writes a temporary file,
+// which replaces `target` once the report is finished. A report finishes while the failure
+// that ended it goes to the error box, so a failure to replace the file is shown at once.
+class PdfFileDocument : public QtReportDocument {
+ public:
+  // Raises a FileFailure when no temporary file can be made.
+  PdfFileDocument(QPrinter& printer, const QString& target, QWidget* parent);
+  ~PdfFileDocument() override;
+
+  void finish() override;
+
+ private:
+  PdfFileDocument(QPrinter& printer, std::unique_ptr<QTemporaryFile> written, const QString& target,
+                  QWidget* parent);
+
+  QPrinter& printer_;
+  std::unique_ptr<QTemporaryFile> written_;
+  QString target_;
+  QWidget* parent_;
+  bool replaced_ = false;
 };
 
 }  // namespace kalmoris

@@ -24,7 +24,8 @@ class Screen : public QWidget {
  protected:
   // RETOUR MENU: the menu comes to the front; this screen stays open behind it.
   void showMenu();
-  // QUITTER: the application ends once every screen agrees; false when one kept it running.
+  // QUITTER: the application ends once every screen agrees, each asked once; false when one
+  // kept it running. The end asks nothing more (see QtPlatform::endEventLoop).
   bool quitApplication();
 };
 

@@ -129,17 +129,37 @@ QString DossierLineReader::readLine() {
   return windows1252::decode(line);
 }
 
-void loadDossierFile(QByteArrayView bytes, LoanDossier& dossier, DossierView& view) {
+DossierFileContents readDossierContents(QByteArrayView bytes) {
   DossierLineReader reader(bytes);
-  while (!reader.atEnd()) {
-    for (HeaderField field : kHeaderFields) view.writeField(field, reader.readLine());
-    const int groupCount =
-        groupCountOf(view.fieldText(HeaderField::BlockCount), reader.linesRead());
-    dossier.blockCount = static_cast<std::uint16_t>(groupCount);
-    view.setGridRowCount(groupCount + 1);
-    for (int row = 1; row <= groupCount; ++row)
-      for (int col : kTypedColumns) view.writeCell(col, row, reader.readLine());
+  if (reader.atEnd()) {
+    throw FileFailure(
+        QStringLiteral("Ce fichier est vide : il ne contient aucun dossier .TEG à ouvrir."));
   }
+  DossierFileContents contents;
+  while (!reader.atEnd()) {
+    for (QString& line : contents.header) line = reader.readLine();
+    const int groupCount = groupCountOf(contents.header.back(), reader.linesRead());
+    contents.groups.assign(groupCount, {});
+    for (auto& group : contents.groups)
+      for (QString& line : group) line = reader.readLine();
+  }
+  return contents;
+}
+
+void showDossierContents(const DossierFileContents& contents, LoanDossier& dossier,
+                         DossierView& view) {
+  for (std::size_t k = 0; k < kHeaderFields.size(); ++k)
+    view.writeField(kHeaderFields[k], contents.header[k]);
+  const int groupCount = static_cast<int>(contents.groups.size());
+  dossier.blockCount = static_cast<std::uint16_t>(groupCount);
+  view.setGridRowCount(groupCount + 1);
+  for (int row = 1; row <= groupCount; ++row)
+    for (std::size_t k = 0; k < std::size(kTypedColumns); ++k)
+      view.writeCell(kTypedColumns[k], row, contents.groups[row - 1][k]);
+}
+
+void loadDossierFile(QByteArrayView bytes, LoanDossier& dossier, DossierView& view) {
+  showDossierContents(readDossierContents(bytes), dossier, view);
 }
 
 }  // namespace kalmoris

@@ -7,6 +7,9 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <array>
+#include <vector>
+
 namespace kalmoris {
 
 // The longest line a dossier file may hold: the most an entry field keeps.
@@ -38,12 +41,27 @@ class DossierLineReader {
   int linesRead_ = 0;
 };
 
-// Puts a dossier file's texts back on the view: twelve lines into the header fields, the
-// group count from the twelfth, the grid sized to it, then four lines per group into grid
-// columns 2 to 5; again while lines are left, so that the last of several dossiers stays.
-// A twelfth line that is not an integer raises its conversion failure; one that counts no
-// group, a negative number or more than 360 raises a FileFailure; what was read before
-// stays on the view.
+// The texts of a dossier file: the twelve header lines, in the order of kHeaderFields, then
+// the four lines of grid columns 2 to 5 of each group.
+struct DossierFileContents {
+  std::array<QString, kHeaderFieldCount> header;
+  std::vector<std::array<QString, 4>> groups;
+};
+
+// Reads a whole dossier file before anything of it is shown: twelve lines of header, the group
+// count from the twelfth, then four lines per group; again while lines are left, so that the
+// last of several dossiers is the one kept. A twelfth line that is not an integer raises its
+// conversion failure; one that counts no group, a negative number or more than 360, and a file
+// with no line at all, raise a FileFailure.
+DossierFileContents readDossierContents(QByteArrayView bytes);
+
+// Puts the texts back on the view: the header fields, the grid sized to the groups, their
+// cells in columns 2 to 5 (the others are left as they are).
+void showDossierContents(const DossierFileContents& contents, LoanDossier& dossier,
+                         DossierView& view);
+
+// Reads the file whole, then shows it; a refused file leaves the view and the dossier as they
+// were.
 void loadDossierFile(QByteArrayView bytes, LoanDossier& dossier, DossierView& view);
 
 }  // namespace kalmoris

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace kalmoris {
 
@@ -49,10 +48,19 @@ Shift readDays(const ShiftEntry& entry, int periodsPerYear) {
   }
   const QDate payout = readDate(entry.payout);
   const QDate first = readDate(entry.firstInstalment);
-  for (const auto& [date, text] :
-       {std::pair{payout, entry.payout}, std::pair{first, entry.firstInstalment}})
+  const struct {
+    const QDate& date;
+    const QString& text;
+    const char* missing;
+  } dates[] = {
+      {payout, entry.payout, "Indiquez la date du versement du capital."},
+      {first, entry.firstInstalment, "Indiquez la date de la première échéance."},
+  };
+  for (const auto& [date, text, missing] : dates) {
+    if (text.trimmed().isEmpty()) return refused(QString::fromUtf8(missing));
     if (!date.isValid())
       return refused(QStringLiteral("'%1' n'est pas une date (jj/mm/aaaa).").arg(text));
+  }
   if (first <= payout)
     return refused(
         QStringLiteral("La première échéance doit venir après le versement du capital."));

@@ -1,21 +1,37 @@
 // The start-up and the main menu, driven through their controls without a display.
 #include "app/screens.h"
 #include "tests/support/screen_driver.h"
+#include "ui/file_dialogs.h"
 #include "ui/french_translations.h"
 #include "ui/message_box.h"
 
 #include <QAbstractItemView>
+#include <QAbstractProxyModel>
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMap>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
+
+#include <functional>
 
 using namespace kalmoris::testing;
 
 namespace {
+
+// The system of a user who has not chosen French, as Qt reads it when the application starts.
+void useANonFrenchSystemLocale() {
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "LC_TIME", "LANGUAGE"})
+    qunsetenv(name);
+  qputenv("LANG", "C.UTF-8");
+}
+Q_CONSTRUCTOR_FUNCTION(useANonFrenchSystemLocale)
 
 const QStringList kSmallPanels = {"Panel9",  "Panel18", "Panel19", "panel20",
                                   "Panel21", "Panel22", "Panel10"};
@@ -31,7 +47,24 @@ const QMap<QString, QString> kOpenButtons = {{"Form2", "ouvre_dossier"}, {"Form3
 class MenuTest : public ScreenFixture {
   Q_OBJECT
 
+  using Answer = kalmoris::Platform::Answer;
+
   ScreenDriver menu_;
+
+  // Runs the user's action inside the application's event loop, which a quit ends as the
+  // program's own does; true when it ended. A loop still running a moment later is ended here.
+  bool runsToTheEnd(const std::function<void()>& act) {
+    constexpr int kStillRunning = 1;
+    platform().endsEventLoop = true;
+    QTimer stillRunning;
+    stillRunning.setSingleShot(true);
+    connect(&stillRunning, &QTimer::timeout, [] { QCoreApplication::exit(kStillRunning); });
+    QTimer::singleShot(0, menu_.screen(), [&] {
+      act();
+      stillRunning.start(platform().quitRequests > 0 ? 1000 : 0);
+    });
+    return QApplication::exec() == 0;
+  }
 
  private slots:
   void init() { menu_ = openApplication(); }
@@ -192,31 +225,60 @@ class MenuTest : public ScreenFixture {
     QVERIFY(platform().questions.isEmpty());
   }
 
-  // A dossier typed into and not saved is not lost by a stray QUITTER or close box.
-  void quitAsksToSaveATypedDossier_data() {
+  // A dossier typed into and not saved is not lost by a stray quit, and one quit asks once,
+  // whatever its path. The application runs its event loop and the quit ends it as the program
+  // does; Qt closing the windows then must not ask again.
+  void quitAsksOnceOnEveryPath_data() {
+    QTest::addColumn<QString>("path");
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("savedAs");  // the save dialog's answer, empty cancels
     QTest::addColumn<bool>("quits");
-    using Answer = kalmoris::Platform::Answer;
-    QTest::newRow("Non quits") << int(Answer::No) << "" << true;
-    QTest::newRow("Annuler stays") << int(Answer::Cancel) << "" << false;
-    QTest::newRow("Oui saves, then quits") << int(Answer::Yes) << "pret" << true;
-    QTest::newRow("Oui with the name cancelled stays") << int(Answer::Yes) << "" << false;
+    const int no = int(Answer::No);
+    QTest::newRow("menu QUITTER, Non quits") << "menu QUITTER" << no << "" << true;
+    QTest::newRow("Alt+Q, Non quits") << "Alt+Q" << no << "" << true;
+    QTest::newRow("dossier QUITTER, Non quits") << "dossier QUITTER" << no << "" << true;
+    QTest::newRow("calculator QUITTER, Non quits") << "calculator QUITTER" << no << "" << true;
+    QTest::newRow("dossier closed first, Non quits") << "dossier closed" << no << "" << true;
+    QTest::newRow("menu close box, Non quits") << "close box" << no << "" << true;
+    QTest::newRow("Annuler stays") << "menu QUITTER" << int(Answer::Cancel) << "" << false;
+    QTest::newRow("close box, Annuler stays") << "close box" << int(Answer::Cancel) << "" << false;
+    QTest::newRow("Oui saves, then quits")
+        << "dossier QUITTER" << int(Answer::Yes) << "pret" << true;
+    QTest::newRow("Oui with the name cancelled stays")
+        << "close box" << int(Answer::Yes) << "" << false;
   }
-  void quitAsksToSaveATypedDossier() {
+  void quitAsksOnceOnEveryPath() {
+    QFETCH(QString, path);
     QFETCH(int, answer);
     QFETCH(QString, savedAs);
     QFETCH(bool, quits);
     QTemporaryDir folder;
     menu_.click("ouvre_dossier");
-    screen("Form2").type("ch_nom_emp", "dupont");
-    platform().yesNoCancelAnswers.push_back(kalmoris::Platform::Answer(answer));
-    if (answer == int(kalmoris::Platform::Answer::Yes))
+    const ScreenDriver dossier = screen("Form2");
+    dossier.type("ch_nom_emp", "dupont");
+    if (path == "calculator QUITTER") menu_.click("calc_taux");
+    if (path == "dossier closed") QVERIFY(dossier.screen()->close());
+    platform().yesNoCancelAnswers.push_back(Answer(answer));
+    if (answer == int(Answer::Yes))
       platform().saveAnswers.push_back(savedAs.isEmpty() ? "" : folder.filePath(savedAs));
-    QVERIFY(!menu_.screen()->close() == !quits);  // the menu's close box
+    const bool ended = runsToTheEnd([&] {
+      if (path == "menu QUITTER" || path == "dossier closed") menu_.click("QUITTER");
+      if (path == "Alt+Q") {
+        QTest::keyClick(menu_.screen(), Qt::Key_Q, Qt::AltModifier);
+        // The button animates its click first.
+        QVERIFY(QTest::qWaitFor([&] { return platform().quitRequests > 0; }));
+      }
+      if (path == "dossier QUITTER") dossier.trigger("QUITTER1");
+      if (path == "calculator QUITTER") screen("Form3").click("QUITTER");
+      if (path == "close box") menu_.screen()->close();
+    });
+    QCOMPARE(ended, quits);
     QCOMPARE(platform().questions, QStringList{"Enregistrer les modifications du dossier ?"});
-    QCOMPARE(platform().quitRequests, quits ? 1 : 0);
     QCOMPARE(QFile::exists(folder.filePath("pret.TEG")), !savedAs.isEmpty());
+    if (!quits) {
+      QVERIFY(menu_.screen()->isVisible());
+      QVERIFY(dossier.screen()->isVisible());
+    }
   }
 
   void untouchedSavedOrExampleDossierQuitsAtOnce() {
@@ -300,6 +362,37 @@ class MenuTest : public ScreenFixture {
     QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QString("Voir dans :"));
   }
 
+  // On a system whose locale is not French, Qt's file dialog lists sizes, dates and folders in
+  // French all the same.
+  void fileDialogListsInFrench() {
+    QCOMPARE(QLocale::system().name(), QString("C"));
+    QTemporaryDir folder;
+    QFile file(folder.filePath("pret.TEG"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(65, 'x'));
+    QVERIFY(file.flush());
+    QVERIFY(file.setFileTime(QDateTime(QDate(2024, 3, 1), QTime(10, 30)),
+                             QFileDevice::FileModificationTime));
+    file.close();
+    QVERIFY(QDir(folder.path()).mkdir("archives"));
+    const auto dialog =
+        kalmoris::makeFileDialog(nullptr, "Ouvrir", folder.path(), "Répertoire(*.REP) (*.TEG)");
+    const QAbstractProxyModel* list = dialog->proxyModel();
+    const auto* files = qobject_cast<const QFileSystemModel*>(list->sourceModel());
+    QVERIFY(files);
+    const QModelIndex root = list->mapFromSource(files->index(folder.path()));
+    QTRY_COMPARE(list->rowCount(root), 2);
+    QMap<QString, QStringList> shown;
+    for (int row = 0; row < 2; ++row) {
+      const auto text = [&](int col) { return list->index(row, col, root).data().toString(); };
+      shown[text(0)] = QStringList{text(1), text(2), text(3)};
+    }
+    QCOMPARE(shown["pret.TEG"][0], QString("65 octets"));
+    QCOMPARE(shown["pret.TEG"][2], QString("01/03/2024 10:30"));
+    QCOMPARE(shown["archives"][0], QString());
+    QCOMPARE(shown["archives"][1], QString("Dossier"));
+  }
+
   void fileNamedOnTheCommandLineOpensInTheDossierScreen() {
     QTemporaryDir folder;
     const QString file = folder.filePath("pret.TEG");
@@ -316,10 +409,12 @@ class MenuTest : public ScreenFixture {
     QCOMPARE(dossier.screen()->windowTitle(), file);
     QCOMPARE(dossier.text("ch_capital"), QString("200000"));
 
+    // A missing file is refused like any other: the dossier and its file stay.
     kalmoris::openCommandLineDossier({"kalmoris", folder.filePath("absent.TEG")});
     QCOMPARE(takeErrors(), QStringList{"Fichier introuvable"});
     kalmoris::openCommandLineDossier({"kalmoris"});  // no file: nothing happens
-    QCOMPARE(dossier.screen()->windowTitle(), folder.filePath("absent.TEG"));
+    QCOMPARE(dossier.screen()->windowTitle(), file);
+    QCOMPARE(dossier.text("ch_capital"), QString("200000"));
   }
 
   void helpButtonsFollowTheirTable_data() {

@@ -96,13 +96,21 @@ class NominalRateScreenTest : public ScreenFixture {
     verifyEmpty(kRates + QStringList{"Panel3"});
   }
 
+  // The rate sought is 0, shown without a sign whichever side the solver reaches it from.
+  void capitalEqualToTheInstalmentsIsNotRefused_data() {
+    QTest::addColumn<QStringList>("loan");  // capital, instalment, per year, total
+    QTest::newRow("240 monthly instalments") << QStringList{"96000", "400", "12", "240"};
+    QTest::newRow("one yearly instalment") << QStringList{"100000", "100000", "1", "1"};
+  }
   void capitalEqualToTheInstalmentsIsNotRefused() {
-    typeLoan("96000", "400");
+    QFETCH(QStringList, loan);
+    typeLoan(loan[0], loan[1], loan[2], loan[3]);
     ui_.click("calcul");
     QVERIFY(ui_.text("INFO").isEmpty());
-    QCOMPARE(ui_.text("ch_capital"), QString("96000,00"));
-    QCOMPARE(ui_.text("ch_une_ech"), QString("400,00"));
-    QCOMPARE(ui_.text("taux_per"), QString("0,0000000 %"));  // the rate sought is 0
+    QCOMPARE(ui_.text("ch_capital"), loan[0] + ",00");
+    QCOMPARE(ui_.text("ch_une_ech"), loan[1] + ",00");
+    QCOMPARE(ui_.text("taux_per"), QString("0,0000000 %"));
+    QCOMPARE(ui_.text("taux_pro"), QString("0,0000 %"));
     QCOMPARE(ui_.text("taux_act"), QString("0,0000 %"));
   }
 

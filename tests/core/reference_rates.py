@@ -90,6 +90,8 @@ CASES = [
     ("TwoRatesLower", schedule(("-100", "1"), ("230", "1"), ("-132", "1")), "0.05", "0.15"),
     ("TwoRatesUpper", schedule(("-100", "1"), ("230", "1"), ("-132", "1")), "0.15", "0.25"),
     ("FullDossier", [(Decimal(a), decimal(Fraction(n))) for a, n in FULL_DOSSIER], "0.07", "0.09"),
+    ("RepaymentBeforeTheOrigin",
+     schedule(("-1000", "1"), ("0", "-40000"), ("1100", "1")), "-3e-6", "-2e-6"),
 ]
 
 if __name__ == "__main__":

@@ -261,14 +261,15 @@ TEST(PeriodRateSolver, AllZeroPaymentsAreAnInvalidOperation) {
   EXPECT_FALSE(trace.searched);
 }
 
-TEST(PeriodRateSolver, FailureAtAStartingPointKeepsItsMessage) {
+// The search proves that no rate exists: the starting point's failure is what the user reads.
+TEST(PeriodRateSolver, FailureAtAStartingPointWithoutARateKeepsItsMessage) {
   PeriodRateSolver::Trace trace;
   EXPECT_TRUE(FailsWith<ArithmeticFailure>(
       [&] {
         PeriodRateSolver::solve(Schedule{{1, -1e6L}}, 12, 200, StopOrder::TestFirst, &trace);
       },
       testing::Overflow()));
-  EXPECT_FALSE(trace.searched);
+  EXPECT_TRUE(trace.searched);
 }
 
 TEST(PeriodRateSolver, NoGroupsIsAnInvalidOperation) {
@@ -287,7 +288,7 @@ TEST(PeriodRateSolver, ZeroPeriodsPerYearFailsBeforeAnyPresentValue) {
 }
 
 // How the chord iteration ends before the search, if it runs.
-enum class Ending { MeetsTest, ReachesLimit, FailsMidRun };
+enum class Ending { MeetsTest, ReachesLimit, FailsMidRun, FailsAtAStart };
 
 struct RateCase {
   const char* name;
@@ -366,6 +367,13 @@ const RateCase kRateCases[] = {
      "7.164299999999999999933387e-3"},
     {"TwoRatesMonthly", kTwoRates, 12, kAllIn, Ending::ReachesLimit, "0.1", 100},
     {"TwoRatesYearly", kTwoRates, 1, kNominal, Ending::FailsMidRun, "0.1", 100},
+    // The repayment falls 39998 periods before the origin: (1 + 0,4)^39998 overflows.
+    {"RepaymentBeforeTheOriginOverflowsAtAStart",
+     {{-1000, 1}, {0, -40000}, {1100, 1}},
+     1,
+     kNominal,
+     Ending::FailsAtAStart,
+     "-2.382811226560577575365667e-6"},
     {"AllRepayments", {{100, 1}, {35, 200}}, 12, kCalculator, Ending::ReachesLimit, nullptr},
     {"AllDeposits", kNeverPositive, 1, kNominal, Ending::ReachesLimit, nullptr},
     {"RepaymentsNeverBalance",
@@ -397,7 +405,8 @@ TEST_P(SolveTable, ReturnsTheIterationsRateOrTheTrueOne) {
     }
   }
   EXPECT_EQ(trace.converged, row.ending == Ending::MeetsTest);
-  EXPECT_EQ(trace.iterationFailed, row.ending == Ending::FailsMidRun);
+  EXPECT_EQ(trace.iterationFailed,
+            row.ending == Ending::FailsMidRun || row.ending == Ending::FailsAtAStart);
   EXPECT_EQ(trace.searched, row.ending != Ending::MeetsTest);
 }
 

@@ -1,6 +1,7 @@
 // The dossier's files when the system fails them: a full disk, a read-only or vanished
 // folder, and files that cannot or should not be opened. The previous file stays intact byte
-// for byte, the message is the right French one, and the screen keeps what it showed.
+// for byte, the message is the right French one, and the screen keeps what it showed. And the
+// typed dossier that a command would replace is not thrown away without a question.
 #include "tests/dossier/dossier_steps.h"
 
 #include <QDir>
@@ -59,6 +60,8 @@ class SmallDisk {
 
 class DossierFaultsTest : public ScreenFixture {
   Q_OBJECT
+
+  using Answer = kalmoris::Platform::Answer;
 
   ScreenDriver d;
 
@@ -149,6 +152,7 @@ class DossierFaultsTest : public ScreenFixture {
     d.click("BBt_CALCUL");
     const QStringList shown = screenTexts();
     const QString currentFile = d.screen()->windowTitle();
+    platform().yesNoCancelAnswers.push_back(kalmoris::Platform::Answer::No);
     open(name);
     const QStringList errors = takeErrors();
     QCOMPARE(errors.size(), 1);
@@ -171,6 +175,55 @@ class DossierFaultsTest : public ScreenFixture {
   }
 
   // Locks on this system are advisory: a dossier held under an exclusive lock still opens.
+  // OUVRIR, "Voir EXEMPLES" and erase-all would replace a typed dossier: the quit's question
+  // comes first. Oui saves then goes on, Non goes on, Annuler (or a cancelled save) does nothing.
+  void replacingATypedDossierAsksFirst_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("savedAs");  // the save dialog's answer, empty cancels
+    const int yes = int(Answer::Yes);
+    const int no = int(Answer::No);
+    QTest::newRow("OUVRIR, Oui saves then goes on") << "Men_OUVRIR1_" << yes << "pret";
+    QTest::newRow("OUVRIR, Annuler does nothing") << "Men_OUVRIR1_" << int(Answer::Cancel) << "";
+    QTest::newRow("Voir EXEMPLES, Non goes on") << "VOIR_EXEMPLES" << no << "";
+    QTest::newRow("erase-all, Non goes on") << "effac_tout" << no << "";
+    QTest::newRow("erase-all, Oui with the name cancelled does nothing")
+        << "effac_tout" << yes << "";
+  }
+  void replacingATypedDossierAsksFirst() {
+    QFETCH(QString, command);
+    QFETCH(int, answer);
+    QFETCH(QString, savedAs);
+    QTemporaryDir folder;
+    typeValidatedLoan(d);
+    platform().yesNoCancelAnswers.push_back(Answer(answer));
+    if (answer == int(Answer::Yes))
+      platform().saveAnswers.push_back(savedAs.isEmpty() ? "" : folder.filePath(savedAs));
+    const bool goesOn = answer == int(Answer::No) || !savedAs.isEmpty();
+    if (command == "Men_OUVRIR1_") {
+      if (goesOn) platform().openAnswers.push_back(QString());  // then the dialog is cancelled
+      d.trigger(command);
+    } else {
+      d.click(command);
+    }
+    QCOMPARE(platform().questions, QStringList{"Enregistrer les modifications du dossier ?"});
+    QCOMPARE(QFile::exists(folder.filePath("pret.TEG")), !savedAs.isEmpty());
+    const bool replaced = goesOn && command != "Men_OUVRIR1_";
+    QCOMPARE(d.text("ch_nom_emp"), replaced ? QString() : QString("G. RORAVOR"));
+    QCOMPARE(d.cell(1, 1), replaced ? QString() : QString("-200000"));
+  }
+
+  void untouchedOrSavedDossierIsReplacedWithoutAQuestion() {
+    d.click("VOIR_EXEMPLES");  // untouched
+    d.click("BBt_EFF_MENU_EX_");
+    typeValidatedLoan(d);
+    QTemporaryDir folder;
+    saveAs(folder.filePath("pret"));
+    d.click("effac_tout");
+    QCOMPARE(d.text("ch_nom_emp"), QString());
+    QVERIFY(platform().questions.isEmpty());
+  }
+
   void lockedFileOpensAsItStands() {
     QTemporaryDir folder;
     const QString name = folder.filePath("pret.TEG");

@@ -143,6 +143,16 @@ Loaded load(const QByteArray& file) {
   return loaded;
 }
 
+// A refused file is read whole before anything of it is shown: the view and the dossier stay
+// as they were.
+void expectNothingShown(const HeadlessDossierView& view, const LoanDossier& dossier) {
+  const HeadlessDossierView fresh;
+  EXPECT_EQ(view.fields, fresh.fields);
+  EXPECT_EQ(view.cells, fresh.cells);
+  EXPECT_EQ(view.gridRowCount, fresh.gridRowCount);
+  EXPECT_EQ(dossier.blockCount, LoanDossier{}.blockCount);
+}
+
 TEST(DossierFileReading, PutsTheTextsBackAndSizesTheGrid) {
   const Loaded loaded =
       load(fileOf(headerLines(" 2") + QStringList{"-1000", "1", "", "3", "520,5", "2", "0", ""}));
@@ -184,7 +194,7 @@ TEST(DossierFileReading, FileEndingAfterTheHeaderGivesAnEmptyGrid) {
   EXPECT_EQ(loaded.view.cellText(kAmountColumn, 1), "");
 }
 
-TEST(DossierFileReading, ShortHeaderFailsOnTheEmptyGroupCountKeepingTheLinesRead) {
+TEST(DossierFileReading, ShortHeaderFailsOnTheEmptyGroupCountShowingNothing) {
   HeadlessDossierView view;
   LoanDossier dossier;
   EXPECT_TRUE(FailsWith<ConversionFailure>(
@@ -192,9 +202,7 @@ TEST(DossierFileReading, ShortHeaderFailsOnTheEmptyGroupCountKeepingTheLinesRead
         loadDossierFile(fileOf({"NOM", "1000"}), dossier, view);
       },
       "'' n'est pas une valeur entière correcte"));
-  EXPECT_EQ(view.fieldText(HeaderField::Capital), "1000");
-  EXPECT_EQ(view.fieldText(HeaderField::RepaymentCount), "");
-  EXPECT_EQ(view.gridRowCount, 3);
+  expectNothingShown(view, dossier);
 }
 
 TEST(DossierFileReading, SeveralDossiersLeaveTheLastOne) {
@@ -209,18 +217,16 @@ TEST(DossierFileReading, SeveralDossiersLeaveTheLastOne) {
   EXPECT_EQ(loaded.view.cellText(kAmountColumn, 1), "-7");
 }
 
-TEST(DossierFileReading, LinesBeyondTheGroupsStartAFurtherDossierThatFails) {
-  // Three groups on file, but line 12 says 2: the third group becomes the next header.
+TEST(DossierFileReading, FurtherDossierThatFailsRefusesTheWholeFile) {
+  // Three groups on file, but line 12 says 2: the third group becomes the next header, whose
+  // line 12 is empty. The first dossier, whole, is not shown either.
   HeadlessDossierView view;
   LoanDossier dossier;
   const QByteArray file = fileOf(
       headerLines("2") + QStringList{"-1000", "1", "", "", "500", "1", "", "", "500", "1", "", ""});
   EXPECT_TRUE(FailsWith<ConversionFailure>([&] { loadDossierFile(file, dossier, view); },
                                            "'' n'est pas une valeur entière correcte"));
-  EXPECT_EQ(view.fieldText(HeaderField::BorrowerName), "500");
-  EXPECT_EQ(view.fieldText(HeaderField::Capital), "1");
-  EXPECT_EQ(view.cellText(kAmountColumn, 2), "500");
-  EXPECT_EQ(dossier.blockCount, 2);
+  expectNothingShown(view, dossier);
 }
 
 struct GroupCountCase {
@@ -231,7 +237,7 @@ struct GroupCountCase {
 
 class RefusedGroupCount : public ::testing::TestWithParam<GroupCountCase> {};
 
-TEST_P(RefusedGroupCount, StopsTheOpeningWithTheHeaderRead) {
+TEST_P(RefusedGroupCount, RefusesTheFileShowingNothing) {
   const GroupCountCase& row = GetParam();
   HeadlessDossierView view;
   LoanDossier dossier;
@@ -241,9 +247,7 @@ TEST_P(RefusedGroupCount, StopsTheOpeningWithTheHeaderRead) {
   } catch (const Failure& failure) {
     EXPECT_EQ(failure.message(), QString::fromUtf8(row.message));
   }
-  EXPECT_EQ(view.fieldText(HeaderField::Fee3), "3");
-  EXPECT_EQ(view.cellText(kAmountColumn, 1), "");
-  EXPECT_EQ(dossier.blockCount, 2);
+  expectNothingShown(view, dossier);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -272,13 +276,18 @@ TEST(DossierFileReading, LineLongerThanAFieldIsRefused) {
   EXPECT_TRUE(FailsWith<FileFailure>(
       [&] { loadDossierFile(file, dossier, view); },
       "Ce fichier n'est pas un dossier .TEG : sa ligne 2 dépasse 32767 caractères."));
-  EXPECT_EQ(view.fieldText(HeaderField::BorrowerName), "NOM");
+  expectNothingShown(view, dossier);
 }
 
-TEST(DossierFileReading, EmptyFileChangesNothing) {
-  const Loaded loaded = load(QByteArray());
-  EXPECT_EQ(loaded.view.fieldText(HeaderField::BlockCount), "2");
-  EXPECT_EQ(loaded.view.gridRowCount, 3);
+TEST(DossierFileReading, FileWithoutALineIsRefused) {
+  for (const QByteArray& file : {QByteArray(), QByteArray("\x1a\r\n")}) {
+    HeadlessDossierView view;
+    LoanDossier dossier;
+    EXPECT_TRUE(FailsWith<FileFailure>(
+        [&] { loadDossierFile(file, dossier, view); },
+        "Ce fichier est vide : il ne contient aucun dossier .TEG à ouvrir."));
+    expectNothingShown(view, dossier);
+  }
 }
 
 TEST(DossierFileRoundTrip, FullCapacityDossierReadsBackAsWritten) {

@@ -68,6 +68,7 @@ class DossierFilesTest : public ScreenFixture {
 
   void cancellingTheOpenDialogChangesNothing() {
     typeValidatedLoan(d);
+    platform().yesNoCancelAnswers.push_back(kalmoris::Platform::Answer::No);
     open(QString());
     QCOMPARE(platform().lastOpenFilter, QString("Répertoire(*.REP) (*.TEG)"));
     QCOMPARE(d.text("ch_capital"), QString(" 200000,00"));
@@ -95,6 +96,7 @@ class DossierFilesTest : public ScreenFixture {
     d.typeCell(2, 2, "179");
     d.click("BBt_CALCUL");
     write(path("dossier.TEG"), kTypedDossier);
+    platform().yesNoCancelAnswers.push_back(kalmoris::Platform::Answer::No);
     open(path("dossier.TEG"));
     QCOMPARE(d.screen()->windowTitle(), path("dossier.TEG"));
     QCOMPARE(d.text("ch_nom_emp"), QString("René €uro"));
@@ -115,46 +117,50 @@ class DossierFilesTest : public ScreenFixture {
     QCOMPARE(d.text("ch_nom_emp"), QString("RENé €URO"));
   }
 
-  void openingAMissingFileNamesItInTheTitle() {
-    open(path("nouveau.TEG"));
-    QCOMPARE(takeErrors(), QStringList{"Fichier introuvable"});
-    QCOMPARE(d.screen()->windowTitle(), path("nouveau.TEG"));
-    typeValidatedLoan(d);
-    d.trigger("ENREGISTRER1");
-    QVERIFY(contents(path("nouveau.TEG")).startsWith("G. RORAVOR\r\n 200000,00\r\n"));
-  }
-
-  void openingRefusesWhatIsNoDossier_data() {
-    QTest::addColumn<QByteArray>("bytes");  // empty: the folder itself
+  // Opening is all or nothing: a file that cannot be read, or is refused for what it holds,
+  // leaves the dossier on screen, the title and the current file as they were, so that the next
+  // ENREGISTRER writes the dossier's own file and never the refused one.
+  void refusedFileLeavesTheDossierAndItsFile_data() {
+    QTest::addColumn<QString>("name");      // the file chosen in the dialog; empty: the folder
+    QTest::addColumn<QByteArray>("bytes");  // written there first, unless empty
     QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("name");  // ch_nom_emp afterwards
-    // A file that cannot be read leaves the dossier on screen; one that reads wrong has erased it.
-    QTest::newRow("folder") << QByteArray()
-                            << "« %1 » est un répertoire : choisissez un fichier .TEG."
-                            << "G. RORAVOR";
-    QTest::newRow("huge file") << QByteArray(1024 * 1024 + 1, '\n')
-                               << "« %1 » dépasse 1024 Ko : ce n'est pas un dossier .TEG."
-                               << "G. RORAVOR";
-    QTest::newRow("no group") << QByteArray("A\r\n1\r\n1\r\n1\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n0\r\n")
+    QTest::newRow("folder") << "" << QByteArray()
+                            << "« %1 » est un répertoire : choisissez un fichier .TEG.";
+    QTest::newRow("missing name") << "absent.TEG" << QByteArray() << "Fichier introuvable";
+    QTest::newRow("huge file") << "autre.TEG" << QByteArray(1024 * 1024 + 1, '\n')
+                               << "« %1 » dépasse 1024 Ko : ce n'est pas un dossier .TEG.";
+    QTest::newRow("one line of text") << "autre.TEG" << QByteArray("ceci n'est pas un dossier\r\n")
+                                      << "'' n'est pas une valeur entière correcte";
+    QByteArray renamed = kTypedDossier;
+    renamed.replace("\r\n2\r\n-200000", "\r\ndeux\r\n-200000");
+    QTest::newRow("line 12 changed by hand")
+        << "autre.TEG" << renamed << "'deux' n'est pas une valeur entière correcte";
+    QTest::newRow("no group") << "autre.TEG"
+                              << QByteArray("A\r\n1\r\n1\r\n1\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n0\r\n")
                               << "Ce fichier ne peut pas être ouvert : sa ligne 12 annonce 0 blocs "
-                                 "de saisie, alors qu'un dossier en compte de 1 à 360."
-                              << "A";
-    QTest::newRow("lines of LF alone") << QByteArray("B\n1\n1\n1\n\n\n\n\n\n\n\nx\n")
-                                       << "'x' n'est pas une valeur entière correcte"
-                                       << "B";
+                                 "de saisie, alors qu'un dossier en compte de 1 à 360.";
+    QTest::newRow("lines of LF alone") << "autre.TEG" << QByteArray("B\n1\n1\n1\n\n\n\n\n\n\n\nx\n")
+                                       << "'x' n'est pas une valeur entière correcte";
   }
-  void openingRefusesWhatIsNoDossier() {
+  void refusedFileLeavesTheDossierAndItsFile() {
+    QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
-    QFETCH(QString, name);
-    const QString file = bytes.isEmpty() ? folder->path() : path("autre.TEG");
+    const QString file = name.isEmpty() ? folder->path() : folder->filePath(name);
     if (!bytes.isEmpty()) write(file, bytes);
     typeValidatedLoan(d);
+    saveAs(path("A"));
+    d.type("ch_nom_emp", "autre emprunteur");
     const QString typedCapital = d.cell(1, 1);
+    platform().yesNoCancelAnswers.push_back(kalmoris::Platform::Answer::No);
     open(file);
     QCOMPARE(takeErrors(), QStringList{message.contains("%1") ? message.arg(file) : message});
-    QCOMPARE(d.text("ch_nom_emp"), name);
-    QCOMPARE(d.cell(1, 1), name == "G. RORAVOR" ? typedCapital : QString());
+    QCOMPARE(d.text("ch_nom_emp"), QString("autre emprunteur"));
+    QCOMPARE(d.cell(1, 1), typedCapital);
+    QCOMPARE(d.screen()->windowTitle(), path("A.TEG"));
+    d.trigger("ENREGISTRER1");
+    QVERIFY(contents(path("A.TEG")).startsWith("autre emprunteur\r\n"));
+    QCOMPARE(contents(file), bytes);
   }
 
   void saveAsWritesTheDossierAndMakesItTheCurrentFile_data() {

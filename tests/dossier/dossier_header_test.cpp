@@ -286,7 +286,7 @@ class DossierHeaderTest : public ScreenFixture {
     d.typeCell(2, 2, "179");
     d.click("BBt_CALCUL");
     d.click("Pan_AIDE_EFF_DONN_");
-    d.click("effac_tout");
+    eraseTypedDossier(*this, d);
     for (const char* name :
          {"ch_nom_emp", "ch_capital", "ch_nb_remb", "ch_remb_an", "ch_teg_ann", "ch_fr1_txt",
           "ch_fr2_txt", "ch_fr3_txt", "ch_fr1_val", "ch_fr2_val", "ch_fr3_val", "Panel8",
@@ -314,7 +314,7 @@ class DossierHeaderTest : public ScreenFixture {
     d.click("BBt_CALCUL");
     d.type("ch_grpv", "400");
     d.click("bt_valider");
-    d.click("effac_tout");
+    eraseTypedDossier(*this, d);
     typeFreshLoanHeader(d);
     d.click("bt_valider");
     QCOMPARE(d.cell(1, 1), QString("-1"));  // the defaults, not the old loan's capital
@@ -327,7 +327,7 @@ class DossierHeaderTest : public ScreenFixture {
     d.click("bt_valider");
     d.typeRow(3, {"1", "1", "0", "0"});
     d.click("BBt_CALCUL");
-    d.click("effac_tout");
+    eraseTypedDossier(*this, d);
     d.fill({{"ch_capital", "1000"}, {"ch_nb_remb", "4"}, {"ch_remb_an", "12"}, {"ch_grpv", "5"}});
     d.click("bt_valider");
     QCOMPARE(d.grid()->rowCount(), 6);

@@ -34,6 +34,11 @@ void typeValidatedLoan(const ScreenDriver& d) {
   d.typeRow(2, {"2304.69", "180", "89"});
 }
 
+void eraseTypedDossier(ScreenFixture& fixture, const ScreenDriver& d) {
+  fixture.platform().yesNoCancelAnswers.push_back(Platform::Answer::No);
+  d.click("effac_tout");
+}
+
 namespace {
 // The buttons of the third example end in 5.
 QString exampleSuffix(int example) {

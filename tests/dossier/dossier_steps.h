@@ -14,6 +14,10 @@ void typeFreshLoanHeader(const ScreenDriver& d);
 // The loan of the first worked example, header and grid typed, the header validated.
 void typeValidatedLoan(const ScreenDriver& d);
 
+// "EFFACER TOUTES LES DONNEES" on a typed dossier, answering Non to the question it asks
+// first: the changes are given up.
+void eraseTypedDossier(ScreenFixture& fixture, const ScreenDriver& d);
+
 // "Voir EXEMPLES", then the OK of an example (1 to 3), which shows its notice.
 void openExampleNotice(const ScreenDriver& d, int example);
 // "VOIR CALCUL" on the notice of an example.

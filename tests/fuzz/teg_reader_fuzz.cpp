@@ -1,6 +1,7 @@
-// Any bytes opened as a ".TEG" file: the reader puts back what it can or refuses with a
-// French message, never overruns the 360-group grid, and what it loaded is written again as
-// the same file; the loaded dossier then validates and calculates without a crash.
+// Any bytes opened as a ".TEG" file: the reader puts back a whole dossier or refuses with a
+// French message and shows nothing, never overruns the 360-group grid, and what it loaded is
+// written again as the same file; the loaded dossier then validates and calculates without a
+// crash.
 #include "dossier/core/dossier_file.h"
 #include "dossier/core/grid_calculation.h"
 #include "dossier/core/header_validation.h"
@@ -19,7 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     loadDossierFile(bytes, dossier, view);
   } catch (const Failure& failure) {
     requireFrenchMessage(failure);
-    require(view.gridRowCount <= kMaxGroups + 1);
+    // A refused file shows nothing of itself.
+    const HeadlessDossierView fresh;
+    require(view.fields == fresh.fields && view.cells == fresh.cells &&
+            view.gridRowCount == fresh.gridRowCount);
     return 0;
   }
   require(view.gridRowCount <= kMaxGroups + 1);
