@@ -331,9 +331,10 @@ QJsonObject documentOf(QByteArrayView bytes) {
   QJsonParseError error;
   const QJsonDocument document = QJsonDocument::fromJson(bytes.toByteArray(), &error);
   if (error.error != QJsonParseError::NoError) {
+    // Qt's offset is just past the byte it stopped at: that byte's number, counting from 1.
     throw OfferFailure(QStringLiteral("Ce fichier n'est pas une offre : son texte JSON est "
                                       "illisible à partir de l'octet %1.")
-                           .arg(error.offset + 1));
+                           .arg(std::max(1, int(error.offset))));
   }
   if (!document.isObject()) {
     throw OfferFailure(

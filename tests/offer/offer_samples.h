@@ -1,11 +1,23 @@
 #pragma once
 
+#include "core/annex_calendar.h"
 #include "offer/core/offer.h"
 
 #include <QDate>
 
+#include <ostream>
+
 // The offers of the Commission's examples (DG FISMA, January 2015): 200 000 € drawn at signature
 // with 4 000 € of fees then, 240 monthly instalments.
+namespace kalmoris {
+
+// A time in GoogleTest messages: its text, as a proof writes it.
+inline void PrintTo(const AnnexTime& time, std::ostream* out) {
+  *out << annexTimeText(time).toStdString();
+}
+
+}  // namespace kalmoris
+
 namespace kalmoris::testing {
 
 inline Offer CommissionOffer(QDate signature, QDate firstInstalment, Real instalment,
