@@ -224,7 +224,7 @@ Real DominanceBound(Real others, Real nearest, Real gap) {
 }
 
 Real SearchRate(const PresentValueCurve& curve, const CurveShape& shape, Real from,
-                int& evaluations) {
+                int& evaluations, Real firstCell) {
   if (shape.signChanges == 0) failNoRate();
   const Real bounds[2] = {std::min(shape.highestX, kHighestX), std::max(shape.lowestX, kLowestX)};
   const int farSigns[2] = {shape.signAbove, shape.signBelow};
@@ -241,7 +241,7 @@ Real SearchRate(const PresentValueCurve& curve, const CurveShape& shape, Real fr
     open[side] = (side == 0 ? x0 < bounds[0] : x0 > bounds[1]) &&
                  (proving || farSigns[side] != signOf(start.value));
   }
-  Real step = 0x1p-20L * std::max(Real(1), fabsl(x0));
+  Real step = firstCell * std::max(Real(1), fabsl(x0));
   while (open[0] || open[1]) {
     for (int side = 0; side < 2; ++side) {
       if (!open[side]) continue;

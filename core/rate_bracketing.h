@@ -48,8 +48,9 @@ struct CurveShape {
 // cells are searched again in the same order, each split until the sign is proved constant on
 // every part; the first change found, nearer end first, gives the rate. Raises NoRateFailure when
 // the present value keeps one sign. `evaluations` is increased by the number of points computed.
+// The first cells are `firstCell` wide in x, times |x(from)| when that is above 1.
 Real SearchRate(const PresentValueCurve& curve, const CurveShape& shape, Real from,
-                int& evaluations);
+                int& evaluations, Real firstCell = 0x1p-20L);
 
 // Where, away from x = 0, the nearest payment (the first above, the last below) outweighs all the
 // others: ln(1 + others / |nearest|) / gap, with room for rounding, `others` bounding what the

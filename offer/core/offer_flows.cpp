@@ -36,6 +36,9 @@ std::vector<OfferFlow> offerFlows(const Offer& offer) {
   }
   const int monthsApart = *monthsPerPeriod(perYear);
   const ScheduleDay first = ScheduleDay::of(offer.firstInstalment);
+  // Whole periods counted back from an instalment fall on the named days of those before it, down
+  // to the first: each instalment is timed as the first, with one period more than the one before.
+  const AnnexTime firstTime = timeOf(first);
   int number = 0;
   for (const InstalmentStep& step : offer.steps) {
     for (int k = 0; k < step.count; ++k) {
@@ -47,7 +50,8 @@ std::vector<OfferFlow> offerFlows(const Offer& offer) {
       flow.amount = step.amount;
       flow.insurance = step.insurance;
       flow.insuranceRequired = offer.insuranceRequired;
-      flow.time = timeOf(day);
+      flow.time = firstTime;
+      flow.time.wholePeriods += number - 1;
       flows.push_back(flow);
     }
   }
