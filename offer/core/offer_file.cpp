@@ -99,6 +99,27 @@ QString dateText(QDate date) {
   return date.toString(QStringLiteral("yyyy-MM-dd"));
 }
 
+// A value as Qt writes it. Its parser keeps a text that begins with U+FEFF as it was read, unequal
+// to the same text written and read again, which has lost that character; rebuilt from its keys
+// and texts, the value equals what a save writes.
+QJsonValue rebuilt(const QJsonValue& value) {
+  if (value.isArray()) {
+    QJsonArray array;
+    for (const QJsonValue& item : value.toArray()) array.append(rebuilt(item));
+    return array;
+  }
+  if (value.isObject()) {
+    const QJsonObject object = value.toObject();
+    QJsonObject copy;
+    for (auto item = object.begin(); item != object.end(); ++item) {
+      copy.insert(item.key(), rebuilt(item.value()));
+    }
+    return copy;
+  }
+  if (value.isString()) return value.toString();
+  return value;
+}
+
 // One JSON object of the file, read key by key: the file itself, an entry of one of its lists,
 // or the object of a key. A refusal names the key, inside the list's or the object's key.
 class ObjectReader {
@@ -218,7 +239,7 @@ class ObjectReader {
 
   // What the program does not know of the object, as it was.
   QJsonObject unknownKeys() const {
-    QJsonObject unknown = object_;
+    QJsonObject unknown = rebuilt(object_).toObject();
     for (const QString& name : known_) unknown.remove(name);
     return unknown;
   }
