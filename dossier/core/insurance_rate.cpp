@@ -2,7 +2,7 @@
 
 #include "core/errors.h"
 #include "core/numbers.h"
-#include "dossier/core/teg_verdict.h"
+#include "core/rate_gap.h"
 
 #include <algorithm>
 #include <vector>

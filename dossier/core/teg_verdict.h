@@ -1,26 +1,15 @@
 #pragma once
 
 #include "core/arith.h"
+#include "core/rate_gap.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <cstdint>
-
 namespace kalmoris {
 
-// One annual TEG as the screen shows it (four decimals) against the announced TEG, in
-// ten-thousandths of a point, so that the verdict agrees with the figures the user reads.
-struct RateComparison {
-  std::int64_t difference = 0;  // announced minus computed, in ten-thousandths of a point
-  bool beyondRange = false;     // the difference does not fit: inexact by any measure
-
-  // Exact to the decimal: the announced rate errs by less than 0,1 point.
-  bool exact() const;
-  bool operator==(const RateComparison&) const = default;
-};
-
-// The announced TEG checked against the computed proportional and actuarial TEG.
+// The announced TEG checked against the computed proportional and actuarial TEG, each as the
+// screen shows it (four decimals), so that the verdict agrees with the figures the user reads.
 struct TegVerdict {
   enum class Announcement {
     Given,       // a rate other than 0 was announced
@@ -45,9 +34,6 @@ TegVerdict judgeAnnouncedTeg(const QString& announcedText, const QString& propor
 QString verdictLine(const QString& kind, const RateComparison& comparison);
 // The screen's single line when there is nothing to compare.
 QString nothingToCompareLine(TegVerdict::Announcement announcement);
-
-// " point", or " points" from two points on, as French counts them.
-QString pointUnit(Real points);
 
 // The announced rate with two decimals, or up to four when it has them ("12,00", "6,255").
 QString announcedRateText(Real announced);
