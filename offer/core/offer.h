@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/arith.h"
+#include "core/counting_rate.h"
 #include "offer/core/offer_terms.h"
 
 #include <QDate>
@@ -16,8 +17,6 @@
 // was found in, so that saving writes it back.
 
 namespace kalmoris {
-
-enum class LoanNature { RealEstate, Consumer, Professional };
 
 // A payment of the capital to the borrower; the first one is the origin of every time.
 struct Drawdown {
@@ -46,7 +45,7 @@ struct InstalmentStep {
 
 struct Offer {
   QString borrower;
-  LoanNature nature = LoanNature::RealEstate;
+  LoanNature nature = LoanNature::Immobilier;  // never None in a checked offer
   std::optional<QDate> offerDate;
   std::optional<Real> announcedTaeg;
   std::optional<Real> announcedTaea;

@@ -49,6 +49,11 @@ OfferFailure::OfferFailure(QString key, int entry, QString field, QString reason
 OfferFailure::OfferFailure(QString reason) : OfferFailure({}, 0, {}, std::move(reason)) {}
 
 void checkOffer(const Offer& offer) {
+  if (offer.nature == LoanNature::None) {
+    refuse(QStringLiteral("nature"), 0, {},
+           QStringLiteral("la nature du prêt (immobilier, consommation ou professionnel) est "
+                          "nécessaire."));
+  }
   checkRate(offer.announcedTaeg, QStringLiteral("taux_annonce"));
   checkRate(offer.announcedTaea, QStringLiteral("taea_annonce"));
   checkRate(offer.usuryThreshold, QStringLiteral("seuil_usure"));

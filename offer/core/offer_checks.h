@@ -34,10 +34,11 @@ inline constexpr Real kLargestAmount = 999999999999.99L;
 inline constexpr Real kLargestRate = 9999.999999L;
 
 // Raises an OfferFailure for the first rule the offer breaks, in the order of the file's keys:
-// a periodicity other than 12, 4, 2 or 1; no drawdown, a drawdown without a date, not positive or
-// before the first one; a fee negative or before the first drawdown; a first instalment not after
-// the first drawdown; no step, a step of no instalment, a negative amount or premium, more than
-// kMostInstalments instalments in all; an amount or a rate beyond the largest, the terms' too.
+// no nature; a periodicity other than 12, 4, 2 or 1; no drawdown, a drawdown without a date, not
+// positive or before the first one; a fee negative or before the first drawdown; a first instalment
+// not after the first drawdown; no step, a step of no instalment, a negative amount or premium,
+// more than kMostInstalments instalments in all; an amount or a rate beyond the largest, the terms'
+// too.
 void checkOffer(const Offer& offer);
 
 }  // namespace kalmoris

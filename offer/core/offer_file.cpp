@@ -29,9 +29,9 @@ constexpr int kRateDigits = 4;
 template <typename Enum>
 using Words = std::initializer_list<std::pair<const char*, Enum>>;
 
-const Words<LoanNature> kNatures = {{"immobilier", LoanNature::RealEstate},
-                                    {"consommation", LoanNature::Consumer},
-                                    {"professionnel", LoanNature::Professional}};
+const Words<LoanNature> kNatures = {{"immobilier", LoanNature::Immobilier},
+                                    {"consommation", LoanNature::Consommation},
+                                    {"professionnel", LoanNature::Professionnel}};
 const Words<DeferralKind> kDeferrals = {{"partiel", DeferralKind::Partial},
                                         {"total", DeferralKind::Total}};
 const Words<InstalmentRule> kRules = {{"commission", InstalmentRule::Commission},

@@ -31,6 +31,21 @@ CreditCost costOf(const std::vector<OfferFlow>& flows, bool insuranceRequired) {
   return cost;
 }
 
+// What the law's control reads of the offer: its size is the capital drawn and the instalments.
+OfferFigures figuresOf(const Offer& offer, const OfferResults& results) {
+  OfferFigures figures;
+  figures.nature = offer.nature;
+  figures.offerDate = offer.offerDate;
+  figures.announced = offer.announcedTaeg;
+  figures.actuarial = results.taeg;
+  figures.proportional = results.proportionalRate;
+  for (const Drawdown& drawdown : offer.drawdowns) figures.size.capital += drawdown.amount;
+  for (const InstalmentStep& step : offer.steps) figures.size.repayments += step.count;
+  figures.size.repaymentsPerYear = offer.periodsPerYear;
+  figures.usuryThreshold = offer.usuryThreshold;
+  return figures;
+}
+
 Real annualRate(const std::vector<OfferFlow>& flows, InsuranceCounted counted) {
   return solveAnnualRate(ratedAmounts(flows, counted));
 }
@@ -69,9 +84,7 @@ OfferResults computeOfferResults(const Offer& offer) {
     } catch (const NoRateFailure&) {
     }
   }
-  // The verdict lines (lb_verdict, lb_information, lb_categorie, lb_usure) are the verdict core's
-  // of the calculation core, called here with the TAEG, the announced one, the nature and the
-  // usury threshold once it is part of it.
+  results.control = controlOffer(figuresOf(offer, results));
   return results;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/offer_control.h"
 #include "offer/core/offer.h"
 #include "offer/core/offer_flows.h"
 
@@ -32,10 +33,13 @@ struct OfferResults {
   std::optional<Real> taea;
   CreditCost cost;
   // As the offer states them, beside the computed ones.
-  LoanNature nature = LoanNature::RealEstate;
+  LoanNature nature = LoanNature::Immobilier;
   std::optional<Real> announcedTaeg;
   std::optional<Real> announcedTaea;
   std::optional<Real> usuryThreshold;
+  // The control of the offer as the law reads it: lb_verdict, lb_information, lb_categorie and
+  // lb_usure, on the TAEG, the proportional rate and the announced rate.
+  OfferControl control;
 };
 
 // The results of an offer. Raises the OfferFailure of checkOffer, or NoRateFailure when no rate

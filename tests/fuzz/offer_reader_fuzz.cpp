@@ -1,6 +1,7 @@
 // Any bytes opened as an `.offre` file: the reader gives a whole offer or refuses with a French
 // message; an offer it gives is written again and reads back as the same offer, unknown keys
-// included; its results are computed or refused in French, and every figure they hold is finite.
+// included; its results are computed or refused in French, every figure they hold is finite and
+// the control's lines show no infinity.
 #include "offer/core/offer_file.h"
 #include "offer/core/offer_results.h"
 #include "tests/fuzz/fuzz_require.h"
@@ -27,6 +28,7 @@ void requireFiniteResults(const OfferResults& results) {
   requireFinite(results.cost.fees);
   requireFinite(results.cost.total);
   requireFinite(results.cost.optionalInsurance);
+  for (const QString& line : results.control.reportLines()) requireShowable(line);
   for (const OfferFlow& flow : results.flows) {
     require(flow.date.isValid());
     requireFinite(flow.time.years());

@@ -37,7 +37,7 @@ QJsonObject ExampleFourObject() {
 TEST(OfferFile, ReadsEveryKeyAndTheDefaultsOfTheAbsentOnes) {
   const Offer offer = readOfferFile(kExampleFour);
   EXPECT_EQ(offer.borrower, QStringLiteral("Exemple 4"));
-  EXPECT_EQ(offer.nature, LoanNature::RealEstate);
+  EXPECT_EQ(offer.nature, LoanNature::Immobilier);
   EXPECT_EQ(offer.periodsPerYear, 12);
   ASSERT_EQ(offer.drawdowns.size(), 1u);
   EXPECT_EQ(offer.drawdowns[0].date, QDate(2012, 1, 12));
@@ -64,7 +64,7 @@ TEST(OfferFile, ReadsEveryKeyAndTheDefaultsOfTheAbsentOnes) {
 Offer FullOffer() {
   Offer offer = testing::ExampleOne(16.67L, false);
   offer.borrower = QStringLiteral("Mme Élise Durand");
-  offer.nature = LoanNature::Professional;
+  offer.nature = LoanNature::Professionnel;
   offer.offerDate = QDate(2011, 12, 20);
   offer.announcedTaeg = 6.43L;
   offer.announcedTaea = 0.154142L;

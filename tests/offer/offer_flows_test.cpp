@@ -111,16 +111,16 @@ TEST(OfferFlows, TheRateCountsThePremiumsAsAsked) {
             (std::vector<Real>{-200000, 4000, 1432.86L + 16.67L}));
 }
 
-// The order of an offer's dates, refused with the key of the file that holds the date.
-struct DateRefusal {
+// The rules of an offer made on a screen, refused with the key of the file that holds the value.
+struct RuleRefusal {
   const char* name;
   void (*change)(Offer&);
   const char* message;
 };
 
-class OfferDateRefusals : public ::testing::TestWithParam<DateRefusal> {};
+class OfferRuleRefusals : public ::testing::TestWithParam<RuleRefusal> {};
 
-TEST_P(OfferDateRefusals, NameTheKeyInFrench) {
+TEST_P(OfferRuleRefusals, NameTheKeyInFrench) {
   Offer offer = testing::ExampleOne();
   GetParam().change(offer);
   EXPECT_TRUE(
@@ -128,27 +128,30 @@ TEST_P(OfferDateRefusals, NameTheKeyInFrench) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Dates, OfferDateRefusals,
+    Rules, OfferRuleRefusals,
     ::testing::Values(
-        DateRefusal{"FirstInstalmentBeforeTheDrawdown",
+        RuleRefusal{"NatureNotChosen", [](Offer& o) { o.nature = LoanNature::None; },
+                    "Clé « nature » : la nature du prêt (immobilier, consommation ou "
+                    "professionnel) est nécessaire."},
+        RuleRefusal{"FirstInstalmentBeforeTheDrawdown",
                     [](Offer& o) { o.firstInstalment = QDate(2012, 1, 2); },
                     "Clé « premiere_echeance » : la première échéance (02/01/2012) doit suivre le "
                     "premier déblocage (12/01/2012)."},
-        DateRefusal{"FirstInstalmentNotTyped", [](Offer& o) { o.firstInstalment = QDate(); },
+        RuleRefusal{"FirstInstalmentNotTyped", [](Offer& o) { o.firstInstalment = QDate(); },
                     "Clé « premiere_echeance » : la date est nécessaire."},
-        DateRefusal{"DrawdownBeforeTheFirst",
+        RuleRefusal{"DrawdownBeforeTheFirst",
                     [](Offer& o) {
                       o.drawdowns.push_back({QDate(2012, 1, 11), 10, {}});
                     },
                     "Clé « deblocages » n° 2, « date » : le déblocage du 11/01/2012 précède le "
                     "premier (12/01/2012), origine des temps."},
-        DateRefusal{"FeeBeforeTheFirstDrawdown",
+        RuleRefusal{"FeeBeforeTheFirstDrawdown",
                     [](Offer& o) {
                       o.fees.push_back({{}, 10, QDate(2011, 12, 31), {}});
                     },
                     "Clé « frais » n° 2, « date » : des frais ne peuvent précéder le premier "
                     "déblocage (12/01/2012)."},
-        DateRefusal{"NegativeFeeFromAScreen", [](Offer& o) { o.fees[0].amount = -1; },
+        RuleRefusal{"NegativeFeeFromAScreen", [](Offer& o) { o.fees[0].amount = -1; },
                     "Clé « frais » n° 1, « montant » : un montant entre 0 et 999999999999.99 est "
                     "attendu."}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -171,16 +171,29 @@ TEST(OfferResults, HasNoTaeaWhenTheFlowsWithoutInsuranceHaveNoRate) {
 
 TEST(OfferResults, KeepTheAnnouncedFiguresBesideTheComputedOnes) {
   Offer offer = ExampleOne(166.67L);
-  offer.nature = LoanNature::Consumer;
-  offer.announcedTaeg = 7.95L;
   offer.announcedTaea = 1.51L;
-  offer.usuryThreshold = 8.5L;
   const OfferResults results = computeOfferResults(offer);
-  EXPECT_EQ(results.nature, LoanNature::Consumer);
-  EXPECT_EQ(results.announcedTaeg, 7.95L);
   EXPECT_EQ(results.announcedTaea, 1.51L);
-  EXPECT_EQ(results.usuryThreshold, 8.5L);
   EXPECT_EQ(results.flows.size(), 242u);
+}
+
+// The control reads the computed TAEG, the announced one, the nature, the date, the capital
+// drawn, the instalments and the threshold: what its lines say of each is proven by its own
+// tests.
+TEST(OfferResults, AreControlledAsTheLawReadsAnOffer) {
+  Offer offer = CommissionOffer(QDate(2026, 1, 12), QDate(2026, 2, 12), 1432.86L);
+  offer.nature = LoanNature::Consommation;
+  offer.offerDate = QDate(2025, 12, 20);
+  offer.announcedTaeg = 6.4L;
+  offer.usuryThreshold = 5.13L;
+  const OfferResults results = computeOfferResults(offer);
+  ASSERT_TRUE(results.control.verdict && results.control.category && results.control.usury);
+  EXPECT_EQ(results.control.verdict->text,
+            QStringLiteral("TAEG (actuariel) : minoré de 0,0344 point, exact à la décimale"));
+  EXPECT_EQ(results.control.category->text,
+            QStringLiteral("Catégorie de l'usure : consommation, plus de 6 000 €"));
+  EXPECT_TRUE(results.control.usury->text.startsWith(QStringLiteral("TAEG 6,4344 % : au-dessus")));
+  EXPECT_EQ(results.control.reportLines().size(), 4);
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ inline Offer CommissionOffer(QDate signature, QDate firstInstalment, Real instal
                              Real insurance = 0, bool insuranceRequired = true) {
   Offer offer;
   offer.borrower = QStringLiteral("Exemple de la Commission");
-  offer.nature = LoanNature::RealEstate;
+  offer.nature = LoanNature::Immobilier;
   offer.periodsPerYear = 12;
   offer.drawdowns = {{signature, 200000, {}}};
   offer.fees = {{QStringLiteral("Frais de dossier"), 4000, std::nullopt, {}}};
