@@ -99,24 +99,31 @@ QString dateText(QDate date) {
   return date.toString(QStringLiteral("yyyy-MM-dd"));
 }
 
-// A value as Qt writes it. Its parser keeps a text that begins with U+FEFF as it was read, unequal
-// to the same text written and read again, which has lost that character; rebuilt from its keys
-// and texts, the value equals what a save writes.
-QJsonValue rebuilt(const QJsonValue& value) {
+// A text without the byte-order marks (U+FEFF) it begins with. Qt's parser drops one such
+// mark from a text written as it is, and keeps it in a text written with escapes, which then
+// reads back without it: without them, every text reads back the same after a save.
+QString withoutLeadingMarks(QString text) {
+  qsizetype marks = 0;
+  while (marks < text.size() && text.at(marks) == QChar(0xFEFF)) ++marks;
+  return text.remove(0, marks);
+}
+
+// The value with every key and text without its leading marks.
+QJsonValue withoutMarks(const QJsonValue& value) {
   if (value.isArray()) {
     QJsonArray array;
-    for (const QJsonValue& item : value.toArray()) array.append(rebuilt(item));
+    for (const QJsonValue& item : value.toArray()) array.append(withoutMarks(item));
     return array;
   }
   if (value.isObject()) {
     const QJsonObject object = value.toObject();
     QJsonObject copy;
     for (auto item = object.begin(); item != object.end(); ++item) {
-      copy.insert(item.key(), rebuilt(item.value()));
+      copy.insert(withoutLeadingMarks(item.key()), withoutMarks(item.value()));
     }
     return copy;
   }
-  if (value.isString()) return value.toString();
+  if (value.isString()) return withoutLeadingMarks(value.toString());
   return value;
 }
 
@@ -239,7 +246,7 @@ class ObjectReader {
 
   // What the program does not know of the object, as it was.
   QJsonObject unknownKeys() const {
-    QJsonObject unknown = rebuilt(object_).toObject();
+    QJsonObject unknown = object_;
     for (const QString& name : known_) unknown.remove(name);
     return unknown;
   }
@@ -361,7 +368,7 @@ QJsonObject documentOf(QByteArrayView bytes) {
     throw OfferFailure(
         QStringLiteral("Ce fichier n'est pas une offre : un objet JSON { … } est attendu."));
   }
-  return document.object();
+  return withoutMarks(document.object()).toObject();
 }
 
 QJsonObject termsObject(const OfferTerms& terms, QJsonObject file) {

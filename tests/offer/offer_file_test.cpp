@@ -93,15 +93,19 @@ TEST(OfferFile, ReadsBackWhatItWrote) {
   EXPECT_EQ(readOfferFile(writeOfferFile(example)), example);
 }
 
-// Qt's reader keeps such a key unequal to itself written and read again, which has lost the
-// U+FEFF: the offer holds it as it will be written.
-TEST(OfferFile, ReadsBackAnUnknownTextBeginningWithAByteOrderMark) {
+// Qt's reader drops a leading U+FEFF from a text written as it is, but not from one written with
+// escapes, which then loses it when saved and read again: the offer holds neither.
+TEST(OfferFile, ReadsBackTextsBeginningWithAByteOrderMark) {
   QByteArray bytes = kExampleFour;
-  bytes.replace("\"assurance\"",
-                "\"\xEF\xBB\xBF"
-                "assurance\": {\"\xEF\xBB\xBFnote\": \"\xEF\xBB\xBFx\"},"
-                " \"assurance\"");
+  bytes.replace(
+      "\"assurance\"",
+      "\"\xEF\xBB\xBFnote\": \"\xEF\xBB\xBFx\", \"\\ufeff\\ufeffremarque\": [\"\\ufeffy\"], "
+      "\"\\ufeff\\u0061ssurance\"");
   const Offer offer = readOfferFile(bytes);
+  EXPECT_EQ(offer.steps[0].insurance, 166.67L);
+  const QJsonObject expected = {{QStringLiteral("note"), QStringLiteral("x")},
+                                {QStringLiteral("remarque"), QJsonArray{QStringLiteral("y")}}};
+  EXPECT_EQ(offer.steps[0].unknownKeys, expected);
   EXPECT_EQ(readOfferFile(writeOfferFile(offer)), offer);
 }
 
