@@ -1,0 +1,66 @@
+// Any bytes opened as an `.offre` file: the reader gives a whole offer or refuses with a French
+// message; an offer it gives is written again and reads back as the same offer, unknown keys
+// included; its results are computed or refused in French, every figure they hold is finite and
+// the control's lines show no infinity.
+#include "offer/core/offer_file.h"
+#include "offer/core/offer_results.h"
+#include "tests/fuzz/fuzz_require.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+#include <cstdint>
+
+using namespace kalmoris;
+using namespace kalmoris::fuzzing;
+
+namespace {
+
+void requireFinite(Real value) {
+  require(std::isfinite(value));
+}
+
+// A line of words ("pour information") holds no "inf" or "nan" written as a number.
+void requireShowableLine(const QString& line) {
+  static const QRegularExpression number(QStringLiteral("\\b(inf|infinity|nan)\\b"),
+                                         QRegularExpression::CaseInsensitiveOption);
+  require(!number.match(line).hasMatch());
+}
+
+void requireFiniteResults(const OfferResults& results) {
+  requireFinite(results.taeg);
+  requireFinite(results.periodRate);
+  requireFinite(results.proportionalRate);
+  if (results.taea) requireFinite(*results.taea);
+  requireFinite(results.cost.interest);
+  requireFinite(results.cost.insurance);
+  requireFinite(results.cost.fees);
+  requireFinite(results.cost.total);
+  requireFinite(results.cost.optionalInsurance);
+  for (const QString& line : results.control.reportLines()) requireShowableLine(line);
+  for (const OfferFlow& flow : results.flows) {
+    require(flow.date.isValid());
+    requireFinite(flow.time.years());
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+  Offer offer;
+  try {
+    offer = readOfferFile(bytes);
+  } catch (const Failure& failure) {
+    requireFrenchMessage(failure);
+    return 0;
+  }
+  // What was read is written whole and reads back the same; a failure here escapes and aborts.
+  require(readOfferFile(writeOfferFile(offer)) == offer);
+  try {
+    requireFiniteResults(computeOfferResults(offer));
+  } catch (const Failure& failure) {
+    requireFrenchMessage(failure);
+  }
+  return 0;
+}
