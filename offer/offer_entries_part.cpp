@@ -236,18 +236,10 @@ void OfferEntriesPart::show(const OfferForm& form) {
 
 void OfferEntriesPart::erase() {
   clearRefusal();
-  show({QString(),
-        QString(),
-        QString(),
-        QString(),
-        QString(),
-        QString(),
-        periodicityItems()[0],
-        {},
-        {},
-        QString(),
-        {},
-        insuranceItems()[0]});
+  OfferForm blank;
+  blank.periodicity = periodicityItems().front();
+  blank.insurance = insuranceItems().front();
+  show(blank);
 }
 
 QWidget* OfferEntriesPart::widgetOf(OfferField field) const {
