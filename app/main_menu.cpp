@@ -8,6 +8,7 @@
 #include "calculators/instalment_screen.h"
 #include "calculators/nominal_rate_screen.h"
 #include "dossier/dossier_screen.h"
+#include "offer/offer_screen.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
 #include "ui/handler.h"
@@ -24,7 +25,7 @@ TForm1* Form1 = nullptr;
 namespace {
 constexpr int kButtonLeft = 80;
 constexpr int kButtonTop = 122;
-constexpr int kButtonStep = 38;
+constexpr int kButtonStep = 36;  // eight buttons and QUITTER under them hold in the panel
 constexpr int kButtonWidth = 370;
 constexpr int kButtonHeight = 32;
 constexpr int kHelpLeft = 462;
@@ -86,10 +87,12 @@ void TForm1::createControls() {
   calc_capital = numberedButton("calc_capital", " 5 CALCUL RAPIDE D'UN CAPITAL", 5);
   cumul_vers = numberedButton("cumul_vers", " 6 CALCUL D'UN CUMUL DE VERSEMENTS", 6);
   tab_amort = numberedButton("tab_amort", " 7 TABLEAU D'AMORTISSEMENT", 7);
+  controle_offre = numberedButton("controle_offre", " 8 CONTROLE D'UNE OFFRE DE PRET", 8);
 
   // A screen reader says which numbered button a "?" explains.
-  const QList<QPushButton*> numberedButtons = {avertiss1,    ouvre_dossier, calc_taux, calc_ech,
-                                               calc_capital, cumul_vers,    tab_amort};
+  const QList<QPushButton*> numberedButtons = {avertiss1, ouvre_dossier, calc_taux,
+                                               calc_ech,  calc_capital,  cumul_vers,
+                                               tab_amort, controle_offre};
   auto helpButton = [&](const char* name, int position) {
     QPushButton* button =
         controls::button(Panel1, name, QStringLiteral("?"), helpButtonPlace(position));
@@ -105,9 +108,10 @@ void TForm1::createControls() {
   Button9 = helpButton("Button9", 5);
   Button8 = helpButton("Button8", 6);
   Button4 = helpButton("Button4", 7);
+  Button10 = helpButton("Button10", 8);
 
   QUITTER = controls::button(Panel1, "QUITTER", QStringLiteral("&QUITTER"),
-                             QRect(kButtonLeft, 410, kButtonWidth, 36));
+                             QRect(kButtonLeft, 420, kButtonWidth, 36));
   QUITTER->setFont(numbered);
 }
 
@@ -128,6 +132,7 @@ void TForm1::createHelpPanels() {
   panel20 = help("panel20", "P20", small, "VU6", colors::Yellow);
   Panel21 = help("Panel21", "P21", small, "VU7", colors::Yellow);
   Panel22 = help("Panel22", "P22", small, "VU8", colors::Yellow);
+  Panel23 = help("Panel23", "P23", small, "VU9", colors::Yellow);
 }
 
 void TForm1::createConnections() {
@@ -138,6 +143,7 @@ void TForm1::createConnections() {
   onClick(calc_capital, this, &TForm1::calc_capitalClick);
   onClick(cumul_vers, this, &TForm1::cumul_versClick);
   onClick(tab_amort, this, &TForm1::tab_amortClick);
+  onClick(controle_offre, this, &TForm1::controle_offreClick);
   onClick(Button1, this, &TForm1::Button1Click);
   onClick(Button2, this, &TForm1::Button2Click);
   onClick(Button5, this, &TForm1::Button5Click);
@@ -145,11 +151,12 @@ void TForm1::createConnections() {
   onClick(Button9, this, &TForm1::Button9Click);
   onClick(Button8, this, &TForm1::Button8Click);
   onClick(Button4, this, &TForm1::Button4Click);
+  onClick(Button10, this, &TForm1::Button10Click);
   onClick(QUITTER, this, &TForm1::QUITTERClick);
 }
 
 void TForm1::showSmallPanel(Panel* panel, int left, int top) {
-  for (Panel* small : {Panel9, Panel18, Panel19, panel20, Panel21, Panel22, Panel10})
+  for (Panel* small : {Panel9, Panel18, Panel19, panel20, Panel21, Panel22, Panel23, Panel10})
     if (small != panel) small->hide();
   panel->showAt(left, top);
 }
@@ -178,6 +185,9 @@ void TForm1::cumul_versClick() {
 void TForm1::tab_amortClick() {
   Form7->showAt(120, 0);
 }
+void TForm1::controle_offreClick() {
+  Form8->showAt(40, 0);
+}
 
 void TForm1::Button1Click() {
   Panel10->showAt(360, 278);
@@ -202,6 +212,9 @@ void TForm1::Button8Click() {
 }
 void TForm1::Button4Click() {
   showSmallPanel(Panel18, 8, 320);
+}
+void TForm1::Button10Click() {
+  showSmallPanel(Panel23, 8, 320);
 }
 
 void TForm1::QUITTERClick() {

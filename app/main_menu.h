@@ -9,7 +9,7 @@ namespace kalmoris {
 
 class Panel;
 
-// The main menu "MENU PRETS": seven numbered buttons open the other screens, a "?" beside
+// The main menu "MENU PRETS": eight numbered buttons open the other screens, a "?" beside
 // each shows a short help panel, and QUITTER ends the application.
 class TForm1 : public Screen {
   Q_OBJECT
@@ -26,6 +26,7 @@ class TForm1 : public Screen {
   void calc_capitalClick();
   void cumul_versClick();
   void tab_amortClick();
+  void controle_offreClick();
   void Button1Click();
   void Button2Click();
   void Button5Click();
@@ -33,6 +34,7 @@ class TForm1 : public Screen {
   void Button9Click();
   void Button8Click();
   void Button4Click();
+  void Button10Click();
   void QUITTERClick();
 
  protected:
@@ -60,6 +62,7 @@ class TForm1 : public Screen {
   QPushButton* calc_capital;
   QPushButton* cumul_vers;
   QPushButton* tab_amort;
+  QPushButton* controle_offre;
   QPushButton* Button1;
   QPushButton* Button2;
   QPushButton* Button5;
@@ -67,6 +70,7 @@ class TForm1 : public Screen {
   QPushButton* Button9;
   QPushButton* Button8;
   QPushButton* Button4;
+  QPushButton* Button10;
   QPushButton* QUITTER;
   Panel* Panel8;
   Panel* Panel9;
@@ -77,6 +81,7 @@ class TForm1 : public Screen {
   Panel* panel20;
   Panel* Panel21;
   Panel* Panel22;
+  Panel* Panel23;
 };
 
 extern TForm1* Form1;

@@ -86,6 +86,14 @@ MenuHelp menuHelp(const QString& code) {
     return {QStringLiteral("CUMUL VERSEMENTS"),
             lines({"Permet de connaître la valeur cumulée de 'X' versements et des intérêts "
                    "acquis."})};
+  if (code == QLatin1String("P23"))
+    return {QStringLiteral("CONTROLE D'UNE OFFRE DE PRET"),
+            lines({"Pour contrôler une offre de prêt datée: déblocages, frais, paliers "
+                   "d'échéances, assurance obligatoire ou facultative.",
+                   "Le TAEG est calculé selon le calendrier des directives européennes, puis "
+                   "comparé au taux annoncé; le TAEA, le coût total du crédit et le seuil de "
+                   "l'usure sont donnés.",
+                   "Les offres s'enregistrent dans des fichiers \" .offre \"."})};
   return {};
 }
 

@@ -10,7 +10,7 @@ struct MenuHelp {
   QString text;
 };
 
-// The help of the panel whose code is given ("P8", "P9", "P10", "P11", "P18" … "P22").
+// The help of the panel whose code is given ("P8", "P9", "P10", "P11", "P18" … "P23").
 MenuHelp menuHelp(const QString& code);
 
 }  // namespace kalmoris

@@ -7,6 +7,7 @@
 #include "calculators/instalment_screen.h"
 #include "calculators/nominal_rate_screen.h"
 #include "dossier/dossier_screen.h"
+#include "offer/offer_screen.h"
 #include "ui/handler.h"
 
 namespace kalmoris {
@@ -20,6 +21,7 @@ void createScreens() {
   Form5 = new TForm5;
   Form6 = new TForm6;
   Form7 = new TForm7;
+  Form8 = new TForm8;
 }
 
 namespace {
@@ -31,6 +33,7 @@ void destroy(Form*& form) {
 }  // namespace
 
 void destroyScreens() {
+  destroy(Form8);
   destroy(Form7);
   destroy(Form6);
   destroy(Form5);
@@ -43,8 +46,14 @@ void destroyScreens() {
 
 void openCommandLineDossier(const QStringList& arguments) {
   if (arguments.size() < 2) return;
+  const QString& file = arguments[1];
+  if (file.endsWith(QStringLiteral(".offre"), Qt::CaseInsensitive)) {
+    Form1->controle_offreClick();
+    runHandler(Form8, [&] { Form8->openFile(file); });
+    return;
+  }
   Form1->ouvre_dossierClick();
-  runHandler(Form2, [&] { Form2->openFile(arguments[1]); });
+  runHandler(Form2, [&] { Form2->openFile(file); });
 }
 
 }  // namespace kalmoris

@@ -4,11 +4,11 @@
 
 #include "dossier/core/dossier_captions.h"
 #include "dossier/core/grid_calculation.h"
-#include "dossier/live_cell_delegate.h"
 #include "dossier/panel_texts.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
 #include "ui/handler.h"
+#include "ui/live_cell_delegate.h"
 #include "ui/panel.h"
 #include "ui/string_grid.h"
 

@@ -9,11 +9,14 @@
 #include "calculators/instalment_screen.h"
 #include "calculators/nominal_rate_screen.h"
 #include "dossier/dossier_screen.h"
+#include "offer/offer_screen.h"
 #include "ui/qt_platform.h"
+#include "ui/string_grid.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
@@ -49,6 +52,24 @@ class Pictures {
       edit->setText(QString::fromUtf8(text));
     else
       qWarning("no field %s on %s", field, qPrintable(screen->objectName()));
+  }
+
+  void choose(QWidget* screen, const char* name, const char* item) const {
+    if (auto* box = screen->findChild<QComboBox*>(QString::fromLatin1(name)))
+      box->setCurrentText(QString::fromUtf8(item));
+    else
+      qWarning("no choice %s on %s", name, qPrintable(screen->objectName()));
+  }
+
+  // The cells of a grid's first row, from its first column.
+  void typeRow(QWidget* screen, const char* grid, std::initializer_list<const char*> cells) const {
+    auto* found = screen->findChild<kalmoris::StringGrid*>(QString::fromLatin1(grid));
+    if (!found) {
+      qWarning("no grid %s on %s", grid, qPrintable(screen->objectName()));
+      return;
+    }
+    int col = 0;
+    for (const char* text : cells) found->setCell(col++, 1, QString::fromUtf8(text));
   }
 
   void save(QWidget* window, const char* name) const {
@@ -155,6 +176,23 @@ void pictureAmortization(const Pictures& pictures) {
   pictures.click(Form7, "Button5");
 }
 
+// The Commission's first example typed and calculated: 200 000 drawn and 4 000 of fees on
+// 12/01/2012, 240 monthly instalments of 1 432,86 from 12/02/2012.
+void pictureOffer(const Pictures& pictures) {
+  using namespace kalmoris;
+  pictures.click(Form1, "controle_offre");
+  pictures.type(Form8, "ch_nom_emp", "Exemple 1 de la Commission");
+  pictures.choose(Form8, "ch_nature", "Immobilier");
+  pictures.type(Form8, "ch_taeg_annonce", "6,4");
+  pictures.type(Form8, "ch_usure", "5,13");
+  pictures.typeRow(Form8, "grille_deblocages", {"12/01/2012", "200000"});
+  pictures.typeRow(Form8, "grille_frais", {"Frais de dossier", "4000", ""});
+  pictures.type(Form8, "ch_premiere_echeance", "12/02/2012");
+  pictures.typeRow(Form8, "grille_paliers", {"240", "1432,86", ""});
+  pictures.click(Form8, "BBt_CALCUL");
+  pictures.save(Form8, "offer.png");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -173,6 +211,7 @@ int main(int argc, char* argv[]) {
     pictureShiftDialog(pictures);
     pictureCalculators(pictures);
     pictureAmortization(pictures);
+    pictureOffer(pictures);
     QApplication::quit();
   });
   const int status = QApplication::exec();

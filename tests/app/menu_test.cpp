@@ -34,12 +34,13 @@ void useANonFrenchSystemLocale() {
 Q_CONSTRUCTOR_FUNCTION(useANonFrenchSystemLocale)
 
 const QStringList kSmallPanels = {"Panel9",  "Panel18", "Panel19", "panel20",
-                                  "Panel21", "Panel22", "Panel10"};
+                                  "Panel21", "Panel22", "Panel23", "Panel10"};
 
 // The numbered button of the menu that opens each screen.
 const QMap<QString, QString> kOpenButtons = {{"Form2", "ouvre_dossier"}, {"Form3", "calc_taux"},
                                              {"Form4", "calc_ech"},      {"Form5", "calc_capital"},
-                                             {"Form6", "cumul_vers"},    {"Form7", "tab_amort"}};
+                                             {"Form6", "cumul_vers"},    {"Form7", "tab_amort"},
+                                             {"Form8", "controle_offre"}};
 
 }  // namespace
 
@@ -69,7 +70,7 @@ class MenuTest : public ScreenFixture {
  private slots:
   void init() { menu_ = openApplication(); }
 
-  void startupCreatesTheSevenScreensWithOnlyTheMenuShown_data() {
+  void startupCreatesEveryScreenWithOnlyTheMenuShown_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("title");
     QTest::newRow("menu") << "Form1"
@@ -86,8 +87,10 @@ class MenuTest : public ScreenFixture {
                                        << "LE CUMUL DES VERSEMENTS";
     QTest::newRow("amortization") << "Form7"
                                   << "-7- TABLEAU D'AMORTISSEMENT";
+    QTest::newRow("offer") << "Form8"
+                           << "-8- CONTROLE D'UNE OFFRE DE PRET";
   }
-  void startupCreatesTheSevenScreensWithOnlyTheMenuShown() {
+  void startupCreatesEveryScreenWithOnlyTheMenuShown() {
     QFETCH(QString, name);
     QFETCH(QString, title);
     QWidget* found = screen(name).screen();
@@ -113,16 +116,17 @@ class MenuTest : public ScreenFixture {
 
   void numberedButtonsAreStackedInOrderWithTheirHelpColumn() {
     const QStringList buttons = {"avertiss1",    "ouvre_dossier", "calc_taux", "calc_ech",
-                                 "calc_capital", "cumul_vers",    "tab_amort"};
+                                 "calc_capital", "cumul_vers",    "tab_amort", "controle_offre"};
     const QStringList captions = {" 1 AVERTISSEMENT",
                                   " 2 OUVRIR UN DOSSIER DE VERIFICATION",
                                   " 3 CALCUL RAPIDE D'UN TAUX",
                                   " 4 CALCUL RAPIDE D'UNE ECHEANCE",
                                   " 5 CALCUL RAPIDE D'UN CAPITAL",
                                   " 6 CALCUL D'UN CUMUL DE VERSEMENTS",
-                                  " 7 TABLEAU D'AMORTISSEMENT"};
+                                  " 7 TABLEAU D'AMORTISSEMENT",
+                                  " 8 CONTROLE D'UNE OFFRE DE PRET"};
     const QStringList helps = {"Button1", "Button2", "Button5", "Button7",
-                               "Button9", "Button8", "Button4"};
+                               "Button9", "Button8", "Button4", "Button10"};
     int previousTop = -1;
     for (int k = 0; k < buttons.size(); ++k) {
       QPushButton* button = menu_.button(buttons[k]);
@@ -136,6 +140,10 @@ class MenuTest : public ScreenFixture {
       QCOMPARE(help->y(), button->y());
       QVERIFY(help->x() > button->x() + button->width() - 1);
     }
+    // QUITTER stands under the last numbered button, inside the menu's panel.
+    const QRect quit = menu_.button("QUITTER")->geometry();
+    QVERIFY(quit.top() > previousTop + menu_.button("controle_offre")->height());
+    QVERIFY(menu_.panel("Panel1")->rect().contains(quit));
   }
 
   void eachNumberedButtonShowsItsScreenAtItsPlace_data() {
@@ -147,6 +155,7 @@ class MenuTest : public ScreenFixture {
     QTest::newRow("capital") << "Form5" << QPoint(150, 125);
     QTest::newRow("accumulated value") << "Form6" << QPoint(150, 125);
     QTest::newRow("amortization") << "Form7" << QPoint(120, 0);
+    QTest::newRow("offer") << "Form8" << QPoint(40, 0);
   }
   void eachNumberedButtonShowsItsScreenAtItsPlace() {
     QFETCH(QString, name);
@@ -172,6 +181,8 @@ class MenuTest : public ScreenFixture {
                                        << "RETOUR_MENU";
     QTest::newRow("amortization") << "Form7"
                                   << "RETOUR_MENU";
+    QTest::newRow("offer") << "Form8"
+                           << "RETOUR_MENU";
   }
   // The screen is in front when its RETOUR MENU is clicked: the menu must come back over it.
   void returnToMenuLeavesTheScreenOpenAsItWas() {
@@ -215,6 +226,8 @@ class MenuTest : public ScreenFixture {
                                        << "QUITTER";
     QTest::newRow("amortization") << "Form7"
                                   << "QUITTER";
+    QTest::newRow("offer") << "Form8"
+                           << "QUITTER";
   }
   void everyQuitControlEndsTheApplication() {
     QFETCH(QString, name);
@@ -439,6 +452,8 @@ class MenuTest : public ScreenFixture {
                                   << "Panel22" << QPoint(8, 320) << "VU8" << true;
     QTest::newRow("? 7 amortization") << "Button4"
                                       << "Panel18" << QPoint(8, 320) << "VU4" << true;
+    QTest::newRow("? 8 offer") << "Button10"
+                               << "Panel23" << QPoint(8, 320) << "VU9" << true;
   }
   void helpButtonsFollowTheirTable() {
     QFETCH(QString, button);
@@ -518,6 +533,9 @@ class MenuTest : public ScreenFixture {
                          << "P22"
                          << "Permet de connaître la valeur cumulée de 'X' versements et des "
                             "intérêts acquis.";
+    QTest::newRow("P23") << "Panel23"
+                         << "P23"
+                         << " .offre ";
   }
   void helpPanelsCarryTheirCodeAndQuotedTexts() {
     QFETCH(QString, panel);

@@ -11,7 +11,8 @@ package=$(ls "$out"/kalmoris_*.deb)
 fail() { echo "FAIL: $*" >&2; exit 1; }
 contents=$(dpkg-deb -c "$package")
 for file in ./usr/bin/kalmoris ./usr/share/applications/kalmoris.desktop \
-    ./usr/share/mime/packages/kalmoris-teg.xml ./usr/share/icons/hicolor/scalable/apps/kalmoris.svg; do
+    ./usr/share/mime/packages/kalmoris-teg.xml ./usr/share/mime/packages/kalmoris-offre.xml \
+    ./usr/share/icons/hicolor/scalable/apps/kalmoris.svg; do
   grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done
 depends=$(dpkg-deb -f "$package" Depends)

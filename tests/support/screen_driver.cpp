@@ -86,8 +86,8 @@ QString ScreenDriver::cell(int col, int row, QAnyStringView gridName) const {
   return grid(gridName)->cell(col, row);
 }
 
-void ScreenDriver::typeCell(int col, int row, const QString& text) const {
-  StringGrid* view = grid();
+void ScreenDriver::typeCell(int col, int row, const QString& text, QAnyStringView gridName) const {
+  StringGrid* view = grid(gridName);
   const QModelIndex index = view->model()->index(row - 1, col);
   view->setCurrentIndex(index);
   view->edit(index);

@@ -57,7 +57,7 @@ class ScreenDriver {
 
   QString cell(int col, int row, QAnyStringView grid = u"StringGrid1") const;
   // Types the cell's text in its in-place editor, then Enter.
-  void typeCell(int col, int row, const QString& text) const;
+  void typeCell(int col, int row, const QString& text, QAnyStringView grid = u"StringGrid1") const;
   // Types the cells of a row from column 1 on; nullptr leaves a cell as it is.
   void typeRow(int row, std::initializer_list<const char*> cells) const;
   void clickCell(int col, int row) const;

@@ -1,4 +1,4 @@
-#include "dossier/live_cell_delegate.h"
+#include "ui/live_cell_delegate.h"
 
 #include <QLineEdit>
 
