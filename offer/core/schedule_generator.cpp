@@ -1,6 +1,7 @@
 #include "offer/core/schedule_generator.h"
 
 #include "core/errors.h"
+#include "offer/core/offer_checks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,73 +14,6 @@ namespace {
 constexpr Real kMostCents = 9e12L;
 constexpr std::int64_t kMicrosPerCent = 1000000;
 
-[[noreturn]] void refuse(const char* key, const QString& message) {
-  throw TermsFailure(QString::fromLatin1(key), message);
-}
-
-bool isNonNegative(Real value) {
-  return std::isfinite(value) && value >= 0;
-}
-
-void checkLoan(const ScheduleTerms& terms) {
-  if (terms.drawdowns > 1)
-    refuse("deblocages",
-           QStringLiteral("Avec plusieurs déblocages (deblocages), les échéances se saisissent en "
-                          "paliers : les intérêts intercalaires payés entre les déblocages "
-                          "varient trop d'un contrat à l'autre pour être déduits des conditions "
-                          "du prêt."));
-  if (terms.drawdowns < 1)
-    refuse("deblocages", QStringLiteral("Le prêt n'a aucun déblocage (deblocages) : il n'y a pas "
-                                        "de capital à rembourser."));
-  if (!std::isfinite(terms.capital) || terms.capital < 0.005L)
-    refuse("deblocages",
-           QStringLiteral("Le capital débloqué (deblocages) doit être un montant positif."));
-  if (!terms.payout.isValid())
-    refuse("deblocages", QStringLiteral("La date du déblocage (deblocages) manque."));
-  if (!terms.firstInstalment.isValid())
-    refuse("premiere_echeance",
-           QStringLiteral("La date de la première échéance (premiere_echeance) manque."));
-  if (terms.firstInstalment <= terms.payout)
-    refuse("premiere_echeance", QStringLiteral("La première échéance (premiere_echeance) doit "
-                                               "venir après le déblocage des fonds."));
-  if (terms.periodsPerYear != 12 && terms.periodsPerYear != 4 && terms.periodsPerYear != 2 &&
-      terms.periodsPerYear != 1)
-    refuse("periodicite", QStringLiteral("La périodicité (periodicite) doit être de 12, 4, 2 ou "
-                                         "1 échéances par an."));
-}
-
-void checkGenerationTerms(const ScheduleTerms& terms) {
-  if (!isNonNegative(terms.debitRate))
-    refuse("taux_debiteur",
-           QStringLiteral("Le taux débiteur (taux_debiteur) doit être un nombre positif ou nul."));
-  if (terms.instalmentCount < 1 || terms.instalmentCount > kMostGeneratedInstalments)
-    refuse("nombre_echeances", QStringLiteral("Le nombre d'échéances (nombre_echeances) doit "
-                                              "être compris entre 1 et %1.")
-                                   .arg(kMostGeneratedInstalments));
-  if (terms.deferral.kind != DeferralKind::None) {
-    if (terms.rule == InstalmentRule::Commission)
-      refuse("regle", QStringLiteral("La règle « commission » (regle) ne prévoit pas de différé "
-                                     "(differe) : choisissez la règle « contrat »."));
-    if (terms.deferral.count < 1)
-      refuse("differe", QStringLiteral("Un différé (differe) compte au moins une échéance."));
-    if (terms.deferral.count >= terms.instalmentCount)
-      refuse("differe", QStringLiteral("Un différé (differe) de %1 échéances doit être plus court "
-                                       "que le prêt, qui en compte %2 : aucune échéance ne "
-                                       "rembourserait le capital.")
-                            .arg(terms.deferral.count)
-                            .arg(terms.instalmentCount));
-  }
-  const InsuranceTerms& insurance = terms.insurance;
-  if (insurance.mode == InsuranceMode::Fixed && !isNonNegative(insurance.amount))
-    refuse("assurance", QStringLiteral("Le montant de l'assurance (assurance) doit être un "
-                                       "nombre positif ou nul."));
-  if ((insurance.mode == InsuranceMode::InitialCapital ||
-       insurance.mode == InsuranceMode::RemainingCapital) &&
-      !isNonNegative(insurance.annualRate))
-    refuse("assurance", QStringLiteral("Le taux annuel de l'assurance (assurance) doit être un "
-                                       "nombre positif ou nul."));
-}
-
 // a(n) = (1 - (1 + i)^-n) / i, the present value of n instalments of 1; n itself at a zero
 // rate.
 Real annuityFactor(Real periodRate, int count) {
@@ -87,21 +21,31 @@ Real annuityFactor(Real periodRate, int count) {
   return divide(1 - power(1 + periodRate, -static_cast<Real>(count)), periodRate);
 }
 
+// The interest of `capital` over a fraction of the year, rounded to the cent.
+Cents interestOf(Cents capital, Real yearFraction) {
+  return roundToCents(euros(capital) * yearFraction);
+}
+
 // What the rules share: the dates, the rates and the premiums.
 class Generation {
  public:
-  explicit Generation(const ScheduleTerms& terms)
-      : terms_(terms),
-        first_(ScheduleDay::of(terms.firstInstalment)),
-        monthsPerPeriod_(*monthsPerPeriod(terms.periodsPerYear)),
-        rate_(terms.debitRate / 100),
-        periodRate_(rate_ / terms.periodsPerYear),
-        capital_(roundToCents(terms.capital)) {}
+  explicit Generation(const Offer& offer)
+      : offer_(offer),
+        terms_(offer.terms),
+        first_(ScheduleDay::of(offer.firstInstalment)),
+        monthsPerPeriod_(*monthsPerPeriod(offer.periodsPerYear)),
+        rate_(terms_.debitRate.value_or(0) / 100),
+        periodRate_(rate_ / offer.periodsPerYear),
+        capital_(roundToCents(offer.drawdowns.front().amount)) {}
 
   Real rate() const { return rate_; }
   Real periodRate() const { return periodRate_; }
   Cents capital() const { return capital_; }
-  int count() const { return terms_.instalmentCount; }
+  int count() const { return terms_.instalmentCount.value_or(0); }
+  int deferred() const { return terms_.deferral ? terms_.deferral->count : 0; }
+  bool totalDeferral() const {
+    return terms_.deferral && terms_.deferral->kind == DeferralKind::Total;
+  }
 
   // Instalment k (from 0), dated, with its premium on the capital before it.
   GeneratedInstalment row(int k, Cents capitalBefore) const {
@@ -112,43 +56,39 @@ class Generation {
     return row;
   }
 
-  // The interest of `capital` over a fraction of the year, rounded to the cent.
-  static Cents interest(Cents capital, Real yearFraction) {
-    return roundToCents(euros(capital) * yearFraction);
-  }
-
   // The first period when it is not one period long: the year's fraction of its exact days.
   bool firstPeriodIsBroken() const {
-    return ScheduleDay::of(terms_.payout).addMonths(monthsPerPeriod_).date() !=
-           terms_.firstInstalment;
+    return ScheduleDay::of(payout()).addMonths(monthsPerPeriod_).date() != offer_.firstInstalment;
   }
   Real brokenPeriodFraction() const {
-    const int yearDays = terms_.brokenPeriodBase == BrokenPeriodBase::Days360 ? 360 : 365;
-    return rate_ * terms_.payout.daysTo(terms_.firstInstalment) / yearDays;
+    return rate_ * payout().daysTo(offer_.firstInstalment) / terms_.brokenPeriodDays.value_or(365);
   }
   // The first period in years, by the credit directives' calendar.
   Real firstPeriodYears() const {
-    return annexTime(terms_.payout, first_, terms_.periodsPerYear).years();
+    return annexTime(payout(), first_, offer_.periodsPerYear).years();
   }
 
  private:
+  QDate payout() const { return offer_.drawdowns.front().date; }
+
   Cents premium(Cents capitalBefore) const {
-    const InsuranceTerms& insurance = terms_.insurance;
-    const Real periodShare = insurance.annualRate / 100 / terms_.periodsPerYear;
+    const InsuranceTerms insurance = terms_.insurance.value_or(InsuranceTerms{});
+    const Real periodShare = insurance.annualRate.value_or(0) / 100 / offer_.periodsPerYear;
     switch (insurance.mode) {
       case InsuranceMode::Fixed:
-        return roundToCents(insurance.amount);
+        return roundToCents(insurance.premium.value_or(0));
       case InsuranceMode::InitialCapital:
-        return interest(capital_, periodShare);
+        return interestOf(capital_, periodShare);
       case InsuranceMode::RemainingCapital:
-        return interest(capitalBefore, periodShare);
+        return interestOf(capitalBefore, periodShare);
       case InsuranceMode::None:
         break;
     }
     return 0;
   }
 
-  const ScheduleTerms& terms_;
+  const Offer& offer_;
+  const OfferTerms& terms_;
   ScheduleDay first_;
   int monthsPerPeriod_;
   Real rate_;
@@ -157,32 +97,33 @@ class Generation {
 };
 
 void settle(GeneratedInstalment& row, Cents& capital) {
-  row.payment = row.interest + row.capitalRepaid;
-  capital -= row.capitalRepaid;
-  row.capitalRemaining = capital;
+  row.payment = row.split.interest + row.split.capitalRepaid;
+  capital -= row.split.capitalRepaid;
+  row.split.capitalRemaining = capital;
 }
 
-GeneratedSchedule contractSchedule(const ScheduleTerms& terms, const Generation& generation) {
-  const int deferred = terms.deferral.kind == DeferralKind::None ? 0 : terms.deferral.count;
+GeneratedSchedule contractSchedule(const Generation& generation) {
+  const int deferred = generation.deferred();
   const Real firstFraction = generation.firstPeriodIsBroken() ? generation.brokenPeriodFraction()
                                                               : generation.periodRate();
   GeneratedSchedule schedule;
   Cents capital = generation.capital();
   for (int k = 0; k < generation.count(); ++k) {
     GeneratedInstalment row = generation.row(k, capital);
-    row.interest = Generation::interest(capital, k == 0 ? firstFraction : generation.periodRate());
+    InstalmentSplit& split = row.split;
+    split.interest = interestOf(capital, k == 0 ? firstFraction : generation.periodRate());
     if (k < deferred) {
-      if (terms.deferral.kind == DeferralKind::Total) row.capitalRepaid = -row.interest;
+      if (generation.totalDeferral()) split.capitalRepaid = -split.interest;
     } else if (k == generation.count() - 1) {
-      row.capitalRepaid = capital;
+      split.capitalRepaid = capital;
     } else {
       if (k == deferred)
         schedule.constantPayment = roundToCents(
             euros(capital) / annuityFactor(generation.periodRate(), generation.count() - k));
       // A broken first period changes the interest paid, not the capital repaid.
-      const Cents regularInterest = Generation::interest(capital, generation.periodRate());
+      const Cents regularInterest = interestOf(capital, generation.periodRate());
       // The rounding up of a tiny loan's instalments may repay it early: never repay more.
-      row.capitalRepaid = std::min(schedule.constantPayment - regularInterest, capital);
+      split.capitalRepaid = std::min(schedule.constantPayment - regularInterest, capital);
     }
     settle(row, capital);
     schedule.instalments.push_back(row);
@@ -201,8 +142,8 @@ GeneratedSchedule commissionSchedule(const Generation& generation) {
   Cents capital = generation.capital();
   for (int k = 0; k < generation.count(); ++k) {
     GeneratedInstalment row = generation.row(k, capital);
-    row.interest = Generation::interest(capital, k == 0 ? firstFraction : generation.periodRate());
-    row.capitalRepaid = schedule.constantPayment - row.interest;
+    row.split.interest = interestOf(capital, k == 0 ? firstFraction : generation.periodRate());
+    row.split.capitalRepaid = schedule.constantPayment - row.split.interest;
     settle(row, capital);
     schedule.instalments.push_back(row);
   }
@@ -221,6 +162,16 @@ std::vector<GeneratedStep> stepsOf(const std::vector<GeneratedInstalment>& insta
   return steps;
 }
 
+// The interest of `capital` from `start` (as the schedule names it) to `end`, unrounded: a
+// whole period at the period rate, a broken one by its days.
+Real stretchInterest(const Offer& offer, Cents capital, ScheduleDay start, QDate end) {
+  const Real rate = offer.terms.debitRate.value_or(0) / 100;
+  const int months = *monthsPerPeriod(offer.periodsPerYear);
+  if (start.addMonths(months).date() == end) return euros(capital) * rate / offer.periodsPerYear;
+  return euros(capital) * rate * start.date().daysTo(end) /
+         offer.terms.brokenPeriodDays.value_or(365);
+}
+
 }  // namespace
 
 Cents roundToCents(Real euros) {
@@ -231,15 +182,54 @@ Cents roundToCents(Real euros) {
   return (micros + half) / kMicrosPerCent;  // the division truncates towards zero
 }
 
-GeneratedSchedule generateSchedule(const ScheduleTerms& terms) {
-  checkLoan(terms);
-  checkGenerationTerms(terms);
-  const Generation generation(terms);
-  GeneratedSchedule schedule = terms.rule == InstalmentRule::Commission
-                                   ? commissionSchedule(generation)
-                                   : contractSchedule(terms, generation);
+GeneratedSchedule generateSchedule(const Offer& offer) {
+  checkOffer(offer);
+  if (!offer.terms.generated()) {
+    throw OfferFailure(QStringLiteral("nombre_echeances"), 0, {},
+                       QStringLiteral("absente : les échéances de cette offre sont ses paliers."));
+  }
+  const Generation generation(offer);
+  const bool commission = offer.terms.rule == InstalmentRule::Commission;
+  GeneratedSchedule schedule =
+      commission ? commissionSchedule(generation) : contractSchedule(generation);
   schedule.steps = stepsOf(schedule.instalments);
   return schedule;
+}
+
+std::vector<InstalmentSplit> splitTypedInstalments(const Offer& offer) {
+  std::vector<InstalmentSplit> splits;
+  if (!offer.terms.debitRate) return splits;
+  std::vector<Drawdown> drawdowns = offer.drawdowns;
+  std::stable_sort(drawdowns.begin(), drawdowns.end(),
+                   [](const Drawdown& a, const Drawdown& b) { return a.date < b.date; });
+  const int months = *monthsPerPeriod(offer.periodsPerYear);
+  const ScheduleDay first = ScheduleDay::of(offer.firstInstalment);
+  auto drawdown = drawdowns.begin();
+  Cents owed = 0;
+  ScheduleDay since = ScheduleDay::of(drawdown->date);
+  int number = 0;
+  for (const InstalmentStep& step : offer.steps) {
+    for (int k = 0; k < step.count; ++k, ++number) {
+      const ScheduleDay day = first.addMonths(number * months);
+      const QDate date = day.date();
+      // A drawdown on an instalment's day comes before it.
+      Real interest = 0;
+      for (; drawdown != drawdowns.end() && drawdown->date <= date; ++drawdown) {
+        interest += stretchInterest(offer, owed, since, drawdown->date);
+        owed += roundToCents(drawdown->amount);
+        since = ScheduleDay::of(drawdown->date);
+      }
+      interest += stretchInterest(offer, owed, since, date);
+      InstalmentSplit split;
+      split.interest = roundToCents(interest);
+      split.capitalRepaid = roundToCents(step.amount) - split.interest;
+      owed -= split.capitalRepaid;
+      split.capitalRemaining = owed;
+      splits.push_back(split);
+      since = day;
+    }
+  }
+  return splits;
 }
 
 }  // namespace kalmoris

@@ -2,7 +2,7 @@
 
 #include "core/annex_calendar.h"
 #include "core/arith.h"
-#include "offer/core/schedule_terms.h"
+#include "offer/core/offer.h"
 
 #include <QDate>
 
@@ -10,17 +10,14 @@
 #include <vector>
 
 // The schedule of instalments an offer's terms give, worked out as the lender's table
-// ("contrat") or as the Commission's worked examples ("commission") do, and the steps of
-// equal instalments it makes, as an offer's table shows them.
+// ("contrat") or as the Commission's worked examples ("commission") do, the steps of equal
+// instalments it makes, as an offer's table shows them, and the split of typed steps at the
+// debit rate the offer states.
 
 namespace kalmoris {
 
-// Money as a generated schedule holds it: whole cents, so that the sums and the capital left
-// are exact.
+// Money as a schedule holds it: whole cents, so that the sums and the capital left are exact.
 using Cents = std::int64_t;
-
-// The longest schedule generated: a century of monthly instalments, far beyond any loan.
-inline constexpr int kMostGeneratedInstalments = 1200;
 
 // Euros to cents, half away from zero. The value is first read to the millionth of a cent, so
 // that a half cent computed a few units of the last place short (a month at 6 % a year on 5
@@ -31,17 +28,24 @@ inline Real euros(Cents cents) {
   return static_cast<Real>(cents) / 100;
 }
 
+// What an instalment pays of interest and of capital, and the capital owed after it. A totally
+// deferred instalment pays no interest: it adds it to the capital, which it "repays" as a
+// negative amount.
+struct InstalmentSplit {
+  Cents interest = 0;
+  Cents capitalRepaid = 0;
+  Cents capitalRemaining = 0;
+  bool operator==(const InstalmentSplit&) const = default;
+};
+
 // One instalment. Every row has payment = interest + capitalRepaid, and its capital remaining
-// is the previous one less the capital repaid. A totally deferred instalment pays nothing: its
-// interest is added to the capital, which it "repays" as a negative amount.
+// is the previous one less the capital repaid.
 struct GeneratedInstalment {
   ScheduleDay day;    // as the schedule names it: the 31st stays the 31st in April
   QDate date;         // the day it falls on: the month's last day when it lacks the named one
   Cents payment = 0;  // without insurance
-  Cents interest = 0;
-  Cents capitalRepaid = 0;
-  Cents insurance = 0;         // added to the payment
-  Cents capitalRemaining = 0;  // after this instalment
+  Cents insurance = 0;  // added to the payment
+  InstalmentSplit split;
 };
 
 // A run of instalments with the same payment and the same insurance premium, as a step
@@ -60,9 +64,10 @@ struct GeneratedSchedule {
   std::vector<GeneratedStep> steps;
 };
 
-// The schedule of `terms`: one instalment per period from the first, on its day of the month.
-// Terms that make no loan raise a TermsFailure naming the key at fault; arithmetic beyond the
-// extended range raises the ArithmeticFailure.
+// The schedule of an offer that gives its terms (`nombre_echeances`) instead of steps: one
+// instalment per period from the first, on its day of the month. Raises the OfferFailure of
+// checkOffer, naming the key at fault, or the ArithmeticFailure of a figure beyond the extended
+// range.
 //
 // "contrat": the constant instalment A = C i / (1 - (1 + i)^-n) of the n amortising
 // instalments, C being the capital when they start, rounded to the cent; each period's
@@ -82,6 +87,14 @@ struct GeneratedSchedule {
 // Premiums are rounded to the cent: a fixed amount, or annual rate / periods of the capital
 // drawn ("capital_initial") or of the capital before the instalment ("capital_restant"),
 // whatever the length of the first period.
-GeneratedSchedule generateSchedule(const ScheduleTerms& terms);
+GeneratedSchedule generateSchedule(const Offer& offer);
+
+// The typed steps' instalments split at the debit rate the offer states, one per instalment in
+// order, none without a debit rate; after checkOffer. The contract's rules: each instalment pays
+// the interest since the one before (or since the first drawdown), on the capital owed over each
+// stretch between drawdowns, a whole period at rate / periodicity and a broken one at rate x days
+// / 365 (or 360), rounded to the cent once; the rest of the instalment repays capital. The
+// capital left after the last instalment shows how far the steps are from the rate.
+std::vector<InstalmentSplit> splitTypedInstalments(const Offer& offer);
 
 }  // namespace kalmoris

@@ -1,6 +1,8 @@
 #include "offer/core/schedule_generator.h"
 
+#include "offer/core/offer_checks.h"
 #include "tests/core/failure_expectations.h"
+#include "tests/offer/offer_samples.h"
 
 #include <gtest/gtest.h>
 
@@ -11,42 +13,30 @@
 namespace kalmoris {
 namespace {
 
+using testing::CommissionTerms;
 using testing::PrintTo;
 
 constexpr Cents kCapital = 20000000;  // the Commission's 200 000 euros
 
-// 200 000 at 6 %, 240 monthly instalments, as in the Commission's examples.
-ScheduleTerms examplesLoan(QDate payout, QDate first,
-                           InstalmentRule rule = InstalmentRule::Contract) {
-  ScheduleTerms terms;
-  terms.capital = 200000;
-  terms.payout = payout;
-  terms.firstInstalment = first;
-  terms.debitRate = 6;
-  terms.instalmentCount = 240;
-  terms.rule = rule;
-  return terms;
-}
-
-ScheduleTerms example1() {
-  return examplesLoan({2012, 1, 12}, {2012, 2, 12});
+Offer example1() {
+  return CommissionTerms({2012, 1, 12}, {2012, 2, 12});
 }
 
 // Every row pays its interest and capital, and the capital left follows from the previous.
 void expectRowsBalance(const GeneratedSchedule& schedule, Cents capital) {
   for (const GeneratedInstalment& row : schedule.instalments) {
-    EXPECT_EQ(row.payment, row.interest + row.capitalRepaid);
-    capital -= row.capitalRepaid;
-    EXPECT_EQ(row.capitalRemaining, capital);
+    EXPECT_EQ(row.payment, row.split.interest + row.split.capitalRepaid);
+    capital -= row.split.capitalRepaid;
+    EXPECT_EQ(row.split.capitalRemaining, capital);
   }
 }
 
 struct RuleCase {
   const char* name;
-  InstalmentRule rule;
+  std::optional<InstalmentRule> rule;  // none: the contract's, by default
   QDate payout;
   QDate first;
-  BrokenPeriodBase base;
+  int yearDays;
   std::vector<GeneratedStep> steps;
 };
 
@@ -54,29 +44,28 @@ class Rules : public ::testing::TestWithParam<RuleCase> {};
 
 TEST_P(Rules, GiveTheseSteps) {
   const RuleCase& row = GetParam();
-  ScheduleTerms terms = examplesLoan(row.payout, row.first, row.rule);
-  terms.brokenPeriodBase = row.base;
-  const GeneratedSchedule schedule = generateSchedule(terms);
+  Offer offer = CommissionTerms(row.payout, row.first, row.rule);
+  offer.terms.brokenPeriodDays = row.yearDays;
+  const GeneratedSchedule schedule = generateSchedule(offer);
   EXPECT_EQ(schedule.steps, row.steps);
   expectRowsBalance(schedule, kCapital);
-  if (row.rule == InstalmentRule::Contract) {
-    EXPECT_EQ(schedule.instalments.back().capitalRemaining, 0);
+  if (row.rule != InstalmentRule::Commission) {
+    EXPECT_EQ(schedule.instalments.back().split.capitalRemaining, 0);
   }
 }
 
 RuleCase commission(const char* name, QDate payout, QDate first, Cents instalment) {
-  return {name,  InstalmentRule::Commission, payout,
-          first, BrokenPeriodBase::Days365,  {{240, instalment, 0}}};
+  return {name, InstalmentRule::Commission, payout, first, 365, {{240, instalment, 0}}};
 }
 
-// Signed 12/01/2012.
-RuleCase contract(const char* name, QDate first, BrokenPeriodBase base, Cents firstPayment) {
+// Signed 12/01/2012, by the contract's rule as the default.
+RuleCase contract(const char* name, QDate first, int yearDays, Cents firstPayment) {
   std::vector<GeneratedStep> steps{{238, 143286, 0}, {1, 143376, 0}};
   if (firstPayment == 143286)
     ++steps.front().count;
   else
     steps.insert(steps.begin(), {1, firstPayment, 0});
-  return {name, InstalmentRule::Contract, {2012, 1, 12}, first, base, steps};
+  return {name, std::nullopt, {2012, 1, 12}, first, yearDays, steps};
 }
 
 // The Commission's examples; under the contract, a broken first period pays 200 000 x 6 % x
@@ -92,34 +81,31 @@ INSTANTIATE_TEST_SUITE_P(
         commission("CommissionExample18Case1FourteenDays", {2015, 2, 15}, {2015, 3, 1}, 142901),
         commission("CommissionExample18Case2MonthAnd20DaysOver366", {2016, 2, 10}, {2016, 4, 1},
                    143754),
-        contract("ContractExample1AdjustsTheLast", {2012, 2, 12}, BrokenPeriodBase::Days365,
-                 143286),
-        contract("ContractExample2Case1ThirtyFourDaysOver365", {2012, 2, 15},
-                 BrokenPeriodBase::Days365, 155067),
-        contract("ContractThirtyFourDaysOver360", {2012, 2, 15}, BrokenPeriodBase::Days360, 156619),
-        contract("ContractThirtyExactDaysOver360AreAMonthsInterest", {2012, 2, 11},
-                 BrokenPeriodBase::Days360, 143286)),
+        contract("ContractExample1AdjustsTheLast", {2012, 2, 12}, 365, 143286),
+        contract("ContractExample2Case1ThirtyFourDaysOver365", {2012, 2, 15}, 365, 155067),
+        contract("ContractThirtyFourDaysOver360", {2012, 2, 15}, 360, 156619),
+        contract("ContractThirtyExactDaysOver360AreAMonthsInterest", {2012, 2, 11}, 360, 143286)),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Deferral, PartialPaysExactlyEachPeriodsInterestThenAmortisesOverTheRest) {
-  ScheduleTerms terms = example1();
-  terms.deferral = {DeferralKind::Partial, 12};
-  const GeneratedSchedule schedule = generateSchedule(terms);
+  Offer offer = example1();
+  offer.terms.deferral = Deferral{DeferralKind::Partial, 12, {}};
+  const GeneratedSchedule schedule = generateSchedule(offer);
   for (int k = 0; k < 12; ++k) {
     EXPECT_EQ(schedule.instalments[k].payment, 100000) << k;
-    EXPECT_EQ(schedule.instalments[k].capitalRemaining, kCapital) << k;
+    EXPECT_EQ(schedule.instalments[k].split.capitalRemaining, kCapital) << k;
   }
   // 200 000 x 0,5 % / (1 - 1,005^-228) = 1 472,166.
   EXPECT_EQ(schedule.steps.at(1), (GeneratedStep{227, 147217, 0}));
   expectRowsBalance(schedule, kCapital);
-  EXPECT_EQ(schedule.instalments.back().capitalRemaining, 0);
+  EXPECT_EQ(schedule.instalments.back().split.capitalRemaining, 0);
 }
 
 TEST(Deferral, TotalAddsEachRoundedInterestToTheCapitalAndChargesOnlyTheInsurance) {
-  ScheduleTerms terms = example1();
-  terms.deferral = {DeferralKind::Total, 12};
-  terms.insurance = {InsuranceMode::InitialCapital, 0, 1};
-  const GeneratedSchedule schedule = generateSchedule(terms);
+  Offer offer = example1();
+  offer.terms.deferral = Deferral{DeferralKind::Total, 12, {}};
+  offer.terms.insurance = InsuranceTerms{InsuranceMode::InitialCapital, std::nullopt, 1, {}};
+  const GeneratedSchedule schedule = generateSchedule(offer);
   // The third interest, 202 005 x 0,5 %, is a half cent: 1 010,03.
   Cents capital = kCapital;
   for (int k = 0; k < 12; ++k) {
@@ -127,15 +113,15 @@ TEST(Deferral, TotalAddsEachRoundedInterestToTheCapitalAndChargesOnlyTheInsuranc
     const Cents interest = (capital * 5 + 500) / 1000;
     capital += interest;
     EXPECT_EQ(row.payment, 0) << k;
-    EXPECT_EQ(row.interest, interest) << k;
+    EXPECT_EQ(row.split.interest, interest) << k;
     EXPECT_EQ(row.insurance, 16667) << k;
-    EXPECT_EQ(row.capitalRemaining, capital) << k;
+    EXPECT_EQ(row.split.capitalRemaining, capital) << k;
   }
-  EXPECT_EQ(schedule.instalments[2].interest, 101003);
+  EXPECT_EQ(schedule.instalments[2].split.interest, 101003);
   // 212 335,58 x 0,5 % / (1 - 1,005^-228) = 1 562,966.
   EXPECT_EQ(schedule.constantPayment, 156297);
   expectRowsBalance(schedule, kCapital);
-  EXPECT_EQ(schedule.instalments.back().capitalRemaining, 0);
+  EXPECT_EQ(schedule.instalments.back().split.capitalRemaining, 0);
 }
 
 struct InsuranceCase {
@@ -148,9 +134,9 @@ class Insurance : public ::testing::TestWithParam<InsuranceCase> {};
 
 TEST_P(Insurance, AddsARoundedPremiumToEveryInstalment) {
   const InsuranceCase& row = GetParam();
-  ScheduleTerms terms = example1();
-  terms.insurance = row.insurance;
-  const GeneratedSchedule schedule = generateSchedule(terms);
+  Offer offer = example1();
+  offer.terms.insurance = row.insurance;
+  const GeneratedSchedule schedule = generateSchedule(offer);
   EXPECT_EQ(schedule.instalments.front().insurance, row.firstPremium);
   Cents before = kCapital;
   for (const GeneratedInstalment& instalment : schedule.instalments) {
@@ -158,34 +144,35 @@ TEST_P(Insurance, AddsARoundedPremiumToEveryInstalment) {
       EXPECT_EQ(instalment.insurance, (before + 600) / 1200);
     else
       EXPECT_EQ(instalment.insurance, row.firstPremium);
-    before = instalment.capitalRemaining;
+    before = instalment.split.capitalRemaining;
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, Insurance,
-    ::testing::Values(InsuranceCase{"FixedAmount", {InsuranceMode::Fixed, 16.67L, 0}, 1667},
-                      InsuranceCase{"OnePercentOfTheInitialCapital",
-                                    {InsuranceMode::InitialCapital, 0, 1},
-                                    16667},
-                      InsuranceCase{"OnePercentOfTheCapitalOwed",
-                                    {InsuranceMode::RemainingCapital, 0, 1},
-                                    16667}),
+    ::testing::Values(
+        InsuranceCase{"FixedAmount", {InsuranceMode::Fixed, 16.67L, std::nullopt, {}}, 1667},
+        InsuranceCase{"OnePercentOfTheInitialCapital",
+                      {InsuranceMode::InitialCapital, std::nullopt, 1, {}},
+                      16667},
+        InsuranceCase{"OnePercentOfTheCapitalOwed",
+                      {InsuranceMode::RemainingCapital, std::nullopt, 1, {}},
+                      16667}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ScheduleDates, AScheduleOfThe31stFallsOnEachMonthsLastDay) {
-  ScheduleTerms terms = examplesLoan({2025, 12, 31}, {2026, 1, 31});
-  terms.instalmentCount = 4;
-  const GeneratedSchedule schedule = generateSchedule(terms);
+  Offer offer = CommissionTerms({2025, 12, 31}, {2026, 1, 31});
+  offer.terms.instalmentCount = 4;
+  const GeneratedSchedule schedule = generateSchedule(offer);
   const std::vector<QDate> dates{{2026, 1, 31}, {2026, 2, 28}, {2026, 3, 31}, {2026, 4, 30}};
   for (int k = 0; k < 4; ++k) {
     EXPECT_EQ(schedule.instalments[k].day, (ScheduleDay{2026, k + 1, 31}));
     EXPECT_EQ(schedule.instalments[k].date, dates[k]);
   }
   // From the 31st of January, the 28th of February is one whole month.
-  terms.payout = {2026, 1, 31};
-  terms.firstInstalment = {2026, 2, 28};
-  EXPECT_EQ(generateSchedule(terms).instalments.front().interest, 100000);
+  offer.drawdowns[0].date = {2026, 1, 31};
+  offer.firstInstalment = {2026, 2, 28};
+  EXPECT_EQ(generateSchedule(offer).instalments.front().split.interest, 100000);
 }
 
 TEST(ScheduleRounding, HalfACentGoesAwayFromZeroEvenComputedShort) {
@@ -198,69 +185,76 @@ TEST(ScheduleRounding, HalfACentGoesAwayFromZeroEvenComputedShort) {
 }
 
 TEST(ScheduleRounding, AZeroRateRepaysEqualShares) {
-  ScheduleTerms terms = example1();
-  terms.debitRate = 0;
-  terms.capital = 1000;
-  terms.instalmentCount = 3;
-  EXPECT_EQ(generateSchedule(terms).steps,
+  Offer offer = example1();
+  offer.terms.debitRate = 0;
+  offer.drawdowns[0].amount = 1000;
+  offer.terms.instalmentCount = 3;
+  EXPECT_EQ(generateSchedule(offer).steps,
             (std::vector<GeneratedStep>{{2, 33333, 0}, {1, 33334, 0}}));
 }
 
-struct RefusalCase {
+TEST(ScheduleRefusal, AnOfferOfTypedStepsHasNothingToGenerate) {
+  EXPECT_TRUE(testing::FailsWith<OfferFailure>(
+      [] { generateSchedule(testing::ExampleOne()); },
+      QStringLiteral("Clé « nombre_echeances » : absente : les échéances de cette offre sont ses "
+                     "paliers.")));
+}
+
+// Typed steps split at the debit rate the offer states, as the contract's table splits them.
+struct SplitCase {
   const char* name;
-  const char* key;
-  void (*change)(ScheduleTerms&);
-  const char* says;  // a part of the message, with the key
+  Offer offer;
+  InstalmentSplit first;
+  std::optional<InstalmentSplit> last;
 };
 
-class Refusal : public ::testing::TestWithParam<RefusalCase> {};
+class TypedSplit : public ::testing::TestWithParam<SplitCase> {};
 
-TEST_P(Refusal, NamesTheKeyAtFault) {
-  ScheduleTerms terms = example1();
-  GetParam().change(terms);
-  try {
-    generateSchedule(terms);
-    ADD_FAILURE() << "no refusal";
-  } catch (const TermsFailure& failure) {
-    EXPECT_EQ(failure.key(), GetParam().key);
-    EXPECT_TRUE(failure.message().contains(QString::fromUtf8(GetParam().says))) << failure.what();
+TEST_P(TypedSplit, PaysTheInterestSinceTheLastFlowAndRepaysTheRest) {
+  const std::vector<InstalmentSplit> splits = splitTypedInstalments(GetParam().offer);
+  ASSERT_FALSE(splits.empty());
+  EXPECT_EQ(splits.front(), GetParam().first);
+  if (GetParam().last) {
+    EXPECT_EQ(splits.back(), *GetParam().last);
   }
 }
 
+Offer StatingTheRate(Offer offer) {
+  offer.terms.debitRate = 6;
+  return offer;
+}
+
+// Built in two drawdowns of 100 000, the second 46 days after the first: the first instalment,
+// two months after the first drawdown, pays 100 000 x 6 % x 46 / 365 until the second, then
+// 200 000 x 6 % x 13 / 365 (756,164 + 427,397 = 1 183,56 once rounded); the second a month's
+// 0,5 % of the 199 683,56 left.
+Offer TwoDrawdowns() {
+  Offer offer = StatingTheRate(testing::CommissionOffer({2026, 1, 15}, {2026, 3, 15}, 1500));
+  offer.drawdowns = {{{2026, 1, 15}, 100000, {}}, {{2026, 3, 2}, 100000, {}}};
+  offer.steps = {{2, 1500, 0, {}}};
+  return offer;
+}
+
+// The 0,90 left after 240 x 1 432,86 is what the contract's adjusted last instalment adds; 34
+// days at 6 % on 200 000 are 1 117,81.
 INSTANTIATE_TEST_SUITE_P(
-    BadTerms, Refusal,
+    Steps, TypedSplit,
     ::testing::Values(
-        RefusalCase{"SeveralDrawdownsAskForSteps", "deblocages",
-                    [](ScheduleTerms& t) { t.drawdowns = 2; },
-                    "déblocages (deblocages), les échéances se saisissent en paliers"},
-        RefusalCase{"ARateThatIsNotANumber", "taux_debiteur",
-                    [](ScheduleTerms& t) { t.debitRate = std::nanl(""); },
-                    "(taux_debiteur) doit être un nombre"},
-        RefusalCase{"NoInstalment", "nombre_echeances",
-                    [](ScheduleTerms& t) { t.instalmentCount = 0; },
-                    "(nombre_echeances) doit être compris entre 1 et 1200"},
-        RefusalCase{"ADeferralAsLongAsTheLoan", "differe",
-                    [](ScheduleTerms& t) {
-                      t.deferral = {DeferralKind::Total, 240};
-                    },
-                    "différé (differe) de 240 échéances doit être plus court"},
-        RefusalCase{"TheCommissionRuleWithADeferral", "regle",
-                    [](ScheduleTerms& t) {
-                      t.rule = InstalmentRule::Commission;
-                      t.deferral = {DeferralKind::Partial, 1};
-                    },
-                    "(regle) ne prévoit pas de différé"},
-        RefusalCase{"AFirstInstalmentOnThePayoutDay", "premiere_echeance",
-                    [](ScheduleTerms& t) { t.firstInstalment = t.payout; },
-                    "(premiere_echeance) doit venir après le déblocage"},
-        RefusalCase{"ThreeInstalmentsAYear", "periodicite",
-                    [](ScheduleTerms& t) { t.periodsPerYear = 3; }, "(periodicite) doit être"},
-        RefusalCase{"ANegativeInsurance", "assurance",
-                    [](ScheduleTerms& t) {
-                      t.insurance = {InsuranceMode::Fixed, -1, 0};
-                    },
-                    "(assurance) doit être un nombre positif"}),
+        SplitCase{"Example1LeavesWhatTheContractsLastInstalmentAdjusts",
+                  StatingTheRate(testing::ExampleOne()),
+                  {100000, 43286, 19956714},
+                  InstalmentSplit{713, 142573, 90}},
+        SplitCase{"Example2Case1PaysThirtyFourDaysOfInterestFirst",
+                  StatingTheRate(testing::CommissionOffer({2012, 1, 12}, {2012, 2, 15}, 1433.57L)),
+                  {111781, 31576, 19968424},
+                  std::nullopt},
+        SplitCase{"AHouseBuiltInTwoDrawdowns", TwoDrawdowns(), {118356, 31644, 19968356},
+                  InstalmentSplit{99842, 50158, 19918198}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TypedSplit, NeedsTheDebitRate) {
+  EXPECT_TRUE(splitTypedInstalments(testing::ExampleOne()).empty());
+}
 
 }  // namespace
 }  // namespace kalmoris
