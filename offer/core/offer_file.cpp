@@ -1,5 +1,6 @@
 #include "offer/core/offer_file.h"
 
+#include "core/file_reading.h"
 #include "offer/core/offer_checks.h"
 
 #include <QJsonArray>
@@ -431,6 +432,11 @@ Offer readOfferFile(QByteArrayView bytes) {
   offer.unknownKeys = file.unknownKeys();
   checkOffer(offer);
   return offer;
+}
+
+Offer openOfferFile(const QString& path) {
+  return readOfferFile(
+      readKindOfFile(path, {QStringLiteral(".offre"), QStringLiteral("une offre .offre")}));
 }
 
 QByteArray writeOfferFile(const Offer& offer) {

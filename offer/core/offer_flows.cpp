@@ -41,7 +41,8 @@ std::vector<OfferFlow> offerFlows(const Offer& offer, std::vector<GeneratedStep>
   // to the first: each instalment is timed as the first, with one period more than the one before.
   const AnnexTime firstTime = timeOf(first);
   int number = 0;
-  const auto addInstalment = [&](Real amount, Real insurance, std::optional<InstalmentSplit> split) {
+  const auto addInstalment = [&](Real amount, Real insurance,
+                                 std::optional<InstalmentSplit> split) {
     OfferFlow flow;
     flow.kind = FlowKind::Instalment;
     flow.date = first.addMonths(number * monthsApart).date();

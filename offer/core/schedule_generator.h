@@ -41,9 +41,9 @@ struct InstalmentSplit {
 // One instalment. Every row has payment = interest + capitalRepaid, and its capital remaining
 // is the previous one less the capital repaid.
 struct GeneratedInstalment {
-  ScheduleDay day;    // as the schedule names it: the 31st stays the 31st in April
-  QDate date;         // the day it falls on: the month's last day when it lacks the named one
-  Cents payment = 0;  // without insurance
+  ScheduleDay day;      // as the schedule names it: the 31st stays the 31st in April
+  QDate date;           // the day it falls on: the month's last day when it lacks the named one
+  Cents payment = 0;    // without insurance
   Cents insurance = 0;  // added to the payment
   InstalmentSplit split;
 };
