@@ -32,22 +32,10 @@ QString natureWord(LoanNature nature) {
   return loanNatureItems().value(int(nature)).toLower();
 }
 
-QString kindWord(FlowKind kind) {
-  switch (kind) {
-    case FlowKind::Drawdown:
-      return QStringLiteral("deblocage");
-    case FlowKind::Fee:
-      return QStringLiteral("frais");
-    case FlowKind::Instalment:
-      break;
-  }
-  return QStringLiteral("echeance");
-}
-
 QJsonObject flowObject(const ProofRow& row) {
   QJsonObject flow;
   flow.insert(QStringLiteral("date"), row.date.toString(QStringLiteral("yyyy-MM-dd")));
-  flow.insert(QStringLiteral("type"), kindWord(row.kind));
+  flow.insert(QStringLiteral("type"), flowKindWord(row.kind));
   flow.insert(QStringLiteral("numero"), QString::number(row.number));
   if (row.kind == FlowKind::Fee) flow.insert(QStringLiteral("libelle"), row.label);
   flow.insert(QStringLiteral("montant"), amount(row.amount));

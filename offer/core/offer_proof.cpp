@@ -5,6 +5,18 @@
 
 namespace kalmoris {
 
+namespace {
+
+// The names of each kind of flow, in the order of FlowKind.
+struct KindNames {
+  const char* text;
+  const char* word;
+};
+constexpr KindNames kKindNames[] = {
+    {"Déblocage", "deblocage"}, {"Frais", "frais"}, {"Échéance", "echeance"}};
+
+}  // namespace
+
 OfferProof offerProof(const OfferResults& results) {
   OfferProof proof;
   const Real base = 1 + results.taeg / 100;
@@ -71,15 +83,11 @@ QString proofSumText(const OfferProof& proof) {
 }
 
 QString flowKindText(FlowKind kind) {
-  switch (kind) {
-    case FlowKind::Drawdown:
-      return QStringLiteral("Déblocage");
-    case FlowKind::Fee:
-      return QStringLiteral("Frais");
-    case FlowKind::Instalment:
-      break;
-  }
-  return QStringLiteral("Échéance");
+  return QString::fromUtf8(kKindNames[int(kind)].text);
+}
+
+QString flowKindWord(FlowKind kind) {
+  return QString::fromLatin1(kKindNames[int(kind)].word);
 }
 
 }  // namespace kalmoris

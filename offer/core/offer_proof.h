@@ -57,5 +57,8 @@ QString proofSumText(const OfferProof& proof);
 
 // "Déblocage", "Frais", "Échéance".
 QString flowKindText(FlowKind kind);
+// The same without capitals or accents, as the JSON output writes them: "deblocage", "frais",
+// "echeance".
+QString flowKindWord(FlowKind kind);
 
 }  // namespace kalmoris

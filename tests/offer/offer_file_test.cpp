@@ -374,12 +374,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "point et au plus six décimales (« 6.4 »)."},
         Refusal{"NoInstalmentToGenerate", [](QJsonObject& f) { setKey(f, "nombre_echeances", 0); },
                 "Clé « nombre_echeances » : de 1 à 1200 échéances sont attendues."},
-        Refusal{"DeferralOfAnUnknownKind",
-                [](QJsonObject& f) {
-                  setKey(f, "differe", QJsonObject{{"type", "partial"}, {"nombre", 12}});
-                },
-                "Clé « differe », « type » : « partial » n'est pas reconnu : « partiel » ou "
-                "« total » est attendu."},
+        Refusal{
+            "DeferralOfAnUnknownKind",
+            [](QJsonObject&
+                   f) { setKey(f, "differe", QJsonObject{{"type", "partial"}, {"nombre", 12}}); },
+            "Clé « differe », « type » : « partial » n'est pas reconnu : « partiel » ou "
+            "« total » est attendu."},
         Refusal{"RuleUnknown", [](QJsonObject& f) { setKey(f, "regle", "banque"); },
                 "Clé « regle » : « banque » n'est pas reconnu : « commission » ou « contrat » est "
                 "attendu."},

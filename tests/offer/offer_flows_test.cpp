@@ -209,8 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "Clé « assurance », « montant » : un montant entre 0 et 999999999999.99 est "
                     "attendu."},
-        RuleRefusal{"ABrokenPeriodOf366Days",
-                    [](Offer& o) { o.terms.brokenPeriodDays = 366; },
+        RuleRefusal{"ABrokenPeriodOf366Days", [](Offer& o) { o.terms.brokenPeriodDays = 366; },
                     "Clé « base_periode_brisee » : une année de 365 ou de 360 jours est "
                     "attendue."}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -239,17 +239,19 @@ Offer TwoDrawdowns() {
 // days at 6 % on 200 000 are 1 117,81.
 INSTANTIATE_TEST_SUITE_P(
     Steps, TypedSplit,
-    ::testing::Values(
-        SplitCase{"Example1LeavesWhatTheContractsLastInstalmentAdjusts",
-                  StatingTheRate(testing::ExampleOne()),
-                  {100000, 43286, 19956714},
-                  InstalmentSplit{713, 142573, 90}},
-        SplitCase{"Example2Case1PaysThirtyFourDaysOfInterestFirst",
-                  StatingTheRate(testing::CommissionOffer({2012, 1, 12}, {2012, 2, 15}, 1433.57L)),
-                  {111781, 31576, 19968424},
-                  std::nullopt},
-        SplitCase{"AHouseBuiltInTwoDrawdowns", TwoDrawdowns(), {118356, 31644, 19968356},
-                  InstalmentSplit{99842, 50158, 19918198}}),
+    ::testing::Values(SplitCase{"Example1LeavesWhatTheContractsLastInstalmentAdjusts",
+                                StatingTheRate(testing::ExampleOne()),
+                                {100000, 43286, 19956714},
+                                InstalmentSplit{713, 142573, 90}},
+                      SplitCase{"Example2Case1PaysThirtyFourDaysOfInterestFirst",
+                                StatingTheRate(testing::CommissionOffer({2012, 1, 12},
+                                                                        {2012, 2, 15}, 1433.57L)),
+                                {111781, 31576, 19968424},
+                                std::nullopt},
+                      SplitCase{"AHouseBuiltInTwoDrawdowns",
+                                TwoDrawdowns(),
+                                {118356, 31644, 19968356},
+                                InstalmentSplit{99842, 50158, 19918198}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TypedSplit, NeedsTheDebitRate) {
