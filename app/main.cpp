@@ -1,7 +1,9 @@
-// Starts the application: the seven screens are created once, the menu is shown, and the
+// Starts the application: the eight screens are created once, the menu is shown, and the
 // event loop runs until a QUITTER ends it. `kalmoris FILE.TEG` also opens the dossier screen
-// with that file loaded, as its menu "OUVRIR " would.
+// with that file loaded, as its menu "OUVRIR " would. `kalmoris --offre FILE.offre [--json]`
+// writes the check of that offer to standard output instead, before any window or display.
 #include "app/main_menu.h"
+#include "app/offer_command.h"
 #include "app/picture.h"
 #include "app/screens.h"
 #include "ui/french_translations.h"
@@ -11,6 +13,10 @@
 #include <QIcon>
 
 int main(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int k = 0; k < argc; ++k) arguments << QString::fromLocal8Bit(argv[k]);
+  if (kalmoris::isOfferCommand(arguments)) return kalmoris::runOfferCommand(arguments);
+
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("KALMORIS"));
   QApplication::setFont(QFont(QStringLiteral("Arial"), 9));

@@ -52,32 +52,34 @@ AnnexTime annexTime(QDate origin, ScheduleDay flow, int periodsPerYear) {
   return time;
 }
 
-QString annexTimeText(const AnnexTime& time) {
-  const bool many = time.wholePeriods >= 2;
-  QString unit;
-  switch (monthsPerPeriod(time.periodsPerYear).value_or(1)) {
+QString periodName(int periodsPerYear, bool several) {
+  QString name;
+  switch (monthsPerPeriod(periodsPerYear).value_or(1)) {
     case 1:
-      unit = QStringLiteral("mois");
-      break;
+      return QStringLiteral("mois");
     case 2:
-      unit = many ? QStringLiteral("bimestres") : QStringLiteral("bimestre");
+      name = QStringLiteral("bimestre");
       break;
     case 3:
-      unit = many ? QStringLiteral("trimestres") : QStringLiteral("trimestre");
+      name = QStringLiteral("trimestre");
       break;
     case 4:
-      unit = many ? QStringLiteral("quadrimestres") : QStringLiteral("quadrimestre");
+      name = QStringLiteral("quadrimestre");
       break;
     case 6:
-      unit = many ? QStringLiteral("semestres") : QStringLiteral("semestre");
+      name = QStringLiteral("semestre");
       break;
     default:
-      unit = many ? QStringLiteral("ans") : QStringLiteral("an");
+      name = QStringLiteral("an");
       break;
   }
+  return several ? name + u's' : name;
+}
+
+QString annexTimeText(const AnnexTime& time) {
   return QStringLiteral("%1 %2 + %3 / %4")
       .arg(time.wholePeriods)
-      .arg(unit)
+      .arg(periodName(time.periodsPerYear, time.wholePeriods >= 2))
       .arg(time.days)
       .arg(time.yearDays);
 }

@@ -56,6 +56,10 @@ struct AnnexTime {
 // divide 12 (see monthsPerPeriod).
 AnnexTime annexTime(QDate origin, ScheduleDay flow, int periodsPerYear);
 
+// The name of a period of 12 / periodsPerYear months: "mois", "bimestre", "trimestre",
+// "quadrimestre", "semestre" or "an", with an "s" for several (but "mois").
+QString periodName(int periodsPerYear, bool several = false);
+
 // The time as a proof writes it: "2 mois + 3 / 365", "1 trimestre + 10 / 366", "0 an + 5 /
 // 365"; "mois", "trimestres", "semestres" or "ans" after the periods of 1, 3, 6 or 12 months.
 QString annexTimeText(const AnnexTime& time);

@@ -10,10 +10,16 @@ const QString kLead = QStringLiteral("    ");
 
 }  // namespace
 
-QStringList OfferControl::reportLines() const {
+QStringList OfferControl::texts() const {
   QStringList lines;
   for (const auto& line : {verdict, information, category, usury})
-    if (line) lines << kLead + line->text;
+    if (line) lines << line->text;
+  return lines;
+}
+
+QStringList OfferControl::reportLines() const {
+  QStringList lines;
+  for (const QString& text : texts()) lines << kLead + text;
   return lines;
 }
 

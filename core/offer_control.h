@@ -35,6 +35,8 @@ struct OfferControl {
   std::optional<TonedLine> category;     // lb_categorie: with a nature
   std::optional<TonedLine> usury;        // lb_usure: with a threshold, but not "Professionnel"
 
+  // The texts of the lines present, in order.
+  QStringList texts() const;
   // The lines present, for the report's block under its heading, led by four spaces.
   QStringList reportLines() const;
 };

@@ -21,6 +21,9 @@ class PrinterTextStream {
   void close();                                     // ends the document, which is printed
 
   PageFont& font() { return font_; }
+  // The page's width and a text's in the current font, in dots: a report fits its columns by them.
+  int pageWidth() const { return width_; }
+  int textWidth(const QString& text) const { return document_.measure(text, font_).width; }
   int x() const { return x_; }
   int y() const { return y_; }
   int lineHeight() const { return lineHeight_; }

@@ -3,7 +3,6 @@
 
 #include "core/file_save.h"
 #include "offer/core/offer_file.h"
-#include "offer/core/offer_file_reading.h"
 #include "offer/core/offer_form.h"
 #include "offer/offer_entries_part.h"
 #include "offer/offer_results_part.h"
@@ -31,7 +30,7 @@ void TForm8::Men_OUVRIRClick() {
 // is refused leaves the offer on screen, the title and the current file as they were.
 void TForm8::openFile(const QString& chosen) {
   const QString path = QFileInfo(chosen).absoluteFilePath();
-  Offer offer = readOfferFile(readOfferFileBytes(path));
+  Offer offer = openOfferFile(path);
   entries_->clearRefusal();
   entries_->show(offerFormOf(offer));
   results_->clear();

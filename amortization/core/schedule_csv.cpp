@@ -1,38 +1,23 @@
 #include "amortization/core/schedule_csv.h"
 
-#include "core/numbers.h"
-
-#include <QStringList>
+#include "core/csv_table.h"
 
 namespace kalmoris {
 
-namespace {
-const QString kHeader = QStringLiteral(
-    "Num. Echéance;Date Echéance;Echéance;Part Intérêts;Part amortissmnt;Capital reste du");
-const QString kLineEnd = QStringLiteral("\r\n");
-constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
-
-QString amountText(Real value) {
-  return FormatPattern(value, QStringLiteral("#0.00"));
-}
-}  // namespace
-
 QByteArray ScheduleCsv(const ScheduleInputs& inputs, MoneyUnit currency, ReportRange range) {
   const ReportAmounts amounts = AmountsIn(inputs, currency);
-  const QString instalment = amountText(amounts.instalment);
+  const QString instalment = csvAmount(amounts.instalment);
   const bool datesShown = inputs.DatesShown();
-  QString text = kHeader + kLineEnd;
+  CsvTable table({QStringLiteral("Num. Echéance"), QStringLiteral("Date Echéance"),
+                  QStringLiteral("Echéance"), QStringLiteral("Part Intérêts"),
+                  QStringLiteral("Part amortissmnt"), QStringLiteral("Capital reste du")});
   RunReportPass(inputs, amounts, range, [&](const ReportInstalment& row) {
     if (!row.written) return;
-    const QStringList fields = {QString::number(row.number),
-                                DateColumnText(row.date, datesShown),
-                                instalment,
-                                amountText(row.values.interest),
-                                amountText(row.values.principal),
-                                amountText(row.values.remaining)};
-    text += fields.join(u';') + kLineEnd;
+    table.addRow({QString::number(row.number), DateColumnText(row.date, datesShown), instalment,
+                  csvAmount(row.values.interest), csvAmount(row.values.principal),
+                  csvAmount(row.values.remaining)});
   });
-  return QByteArray(kByteOrderMark) + text.toUtf8();
+  return table.bytes();
 }
 
 }  // namespace kalmoris

@@ -1,13 +1,12 @@
 #include "dossier/core/file_io.h"
 
-#include "core/file_read.h"
+#include "core/file_reading.h"
 
 namespace kalmoris {
 
 QByteArray readDossierFile(const QString& path) {
-  return readWholeFile(path, kMaxDossierFileBytes,
-                       {QStringLiteral("choisissez un fichier .TEG"),
-                        QStringLiteral("ce n'est pas un dossier .TEG")});
+  return readKindOfFile(
+      path, {QStringLiteral(".TEG"), QStringLiteral("un dossier .TEG"), kMaxDossierFileBytes});
 }
 
 }  // namespace kalmoris

@@ -3,6 +3,7 @@
 #include "core/annex_calendar.h"
 
 #include <cmath>
+#include <utility>
 
 namespace kalmoris {
 
@@ -31,9 +32,103 @@ void checkAmount(Real amount, const QString& key, int entry, const QString& fiel
   }
 }
 
+const QString kRateRange = QStringLiteral("un taux entre 0 et 9999.999999 % est attendu.");
+
+bool withinRates(Real rate) {
+  return std::isfinite(rate) && rate >= 0 && rate <= kLargestRate;
+}
+
 void checkRate(const std::optional<Real>& rate, const QString& key) {
-  if (rate && !(std::isfinite(*rate) && *rate >= 0 && *rate <= kLargestRate)) {
-    refuse(key, 0, {}, QStringLiteral("un taux entre 0 et 9999.999999 % est attendu."));
+  if (rate && !withinRates(*rate)) refuse(key, 0, {}, kRateRange);
+}
+
+void checkSteps(const std::vector<InstalmentStep>& list) {
+  const QString steps = QStringLiteral("paliers");
+  if (list.empty()) {
+    refuse(steps, 0, {},
+           QStringLiteral("au moins un palier est nécessaire, ou les conditions du prêt "
+                          "(« taux_debiteur », « nombre_echeances ») d'où les échéances se "
+                          "calculent."));
+  }
+  long long instalments = 0;
+  for (std::size_t s = 0; s < list.size(); ++s) {
+    const InstalmentStep& step = list[s];
+    const int entry = int(s) + 1;
+    if (step.count < 1) {
+      refuse(steps, entry, QStringLiteral("nombre"),
+             QStringLiteral("un palier compte au moins une échéance."));
+    }
+    checkAmount(step.amount, steps, entry, QStringLiteral("montant"));
+    checkAmount(step.insurance, steps, entry, QStringLiteral("assurance"));
+    instalments += step.count;
+  }
+  if (instalments > kMostInstalments) {
+    refuse(steps, 0, {},
+           QStringLiteral("au plus %1 échéances en tout, les paliers en comptent %2.")
+               .arg(kMostInstalments)
+               .arg(instalments));
+  }
+}
+
+void checkInsuranceTerms(const InsuranceTerms& insurance) {
+  const QString key = QStringLiteral("assurance");
+  const bool fixed = insurance.mode == InsuranceMode::Fixed;
+  const bool onCapital = insurance.mode == InsuranceMode::InitialCapital ||
+                         insurance.mode == InsuranceMode::RemainingCapital;
+  if (fixed != insurance.premium.has_value()) {
+    refuse(key, 0, QStringLiteral("montant"),
+           QStringLiteral("une prime s'indique avec le mode « fixe », et seulement avec lui."));
+  }
+  if (onCapital != insurance.annualRate.has_value()) {
+    refuse(key, 0, QStringLiteral("taux_annuel"),
+           QStringLiteral("un taux s'indique avec les modes « capital_initial » et "
+                          "« capital_restant », et seulement avec eux."));
+  }
+  if (insurance.premium) checkAmount(*insurance.premium, key, 0, QStringLiteral("montant"));
+  if (insurance.annualRate && !withinRates(*insurance.annualRate)) {
+    refuse(key, 0, QStringLiteral("taux_annuel"), kRateRange);
+  }
+}
+
+// The terms an offer's instalments are generated from, and how they fit the rest of the offer.
+void checkTerms(const Offer& offer) {
+  const OfferTerms& terms = offer.terms;
+  if (offer.drawdowns.size() > 1) {
+    refuse(QStringLiteral("deblocages"), 0, {},
+           QStringLiteral("avec plusieurs déblocages, les échéances se saisissent en paliers : "
+                          "les intérêts intercalaires payés entre les déblocages varient trop "
+                          "d'un contrat à l'autre pour se déduire des conditions du prêt."));
+  }
+  if (!terms.debitRate) {
+    refuse(QStringLiteral("taux_debiteur"), 0, {},
+           QStringLiteral("le taux débiteur est nécessaire pour calculer les échéances."));
+  }
+  checkRate(terms.debitRate, QStringLiteral("taux_debiteur"));
+  const int count = *terms.instalmentCount;
+  if (count < 1 || count > kMostInstalments) {
+    refuse(QStringLiteral("nombre_echeances"), 0, {},
+           QStringLiteral("de 1 à %1 échéances sont attendues.").arg(kMostInstalments));
+  }
+  if (const auto& deferral = terms.deferral) {
+    if (terms.rule == InstalmentRule::Commission) {
+      refuse(QStringLiteral("regle"), 0, {},
+             QStringLiteral("la règle « commission » ne prévoit pas de différé : choisissez la "
+                            "règle « contrat »."));
+    }
+    if (deferral->count < 1 || deferral->count >= count) {
+      refuse(QStringLiteral("differe"), 0, QStringLiteral("nombre"),
+             QStringLiteral("un différé compte au moins une échéance et moins que le prêt, qui "
+                            "en compte %1 : sinon aucune échéance ne rembourserait le capital.")
+                 .arg(count));
+    }
+  }
+  if (terms.insurance) checkInsuranceTerms(*terms.insurance);
+}
+
+void checkBrokenPeriod(const OfferTerms& terms) {
+  if (terms.brokenPeriodDays && *terms.brokenPeriodDays != 365 && *terms.brokenPeriodDays != 360) {
+    refuse(QStringLiteral("base_periode_brisee"), 0, {},
+           QStringLiteral("une année de 365 ou de 360 jours est attendue."));
   }
 }
 
@@ -109,34 +204,31 @@ void checkOffer(const Offer& offer) {
                .arg(frenchDateText(offer.firstInstalment), frenchDateText(origin)));
   }
 
-  const QString steps = QStringLiteral("paliers");
-  if (offer.steps.empty()) {
-    refuse(steps, 0, {}, QStringLiteral("au moins un palier est nécessaire."));
-  }
-  long long instalments = 0;
-  for (std::size_t s = 0; s < offer.steps.size(); ++s) {
-    const InstalmentStep& step = offer.steps[s];
-    const int entry = int(s) + 1;
-    if (step.count < 1) {
-      refuse(steps, entry, QStringLiteral("nombre"),
-             QStringLiteral("un palier compte au moins une échéance."));
+  if (offer.terms.generated()) {
+    if (!offer.steps.empty()) {
+      refuse(QStringLiteral("paliers"), 0, {},
+             QStringLiteral("les échéances se saisissent en paliers ou se calculent des conditions "
+                            "du prêt (« nombre_echeances »), pas les deux."));
     }
-    checkAmount(step.amount, steps, entry, QStringLiteral("montant"));
-    checkAmount(step.insurance, steps, entry, QStringLiteral("assurance"));
-    instalments += step.count;
+    checkTerms(offer);
+  } else {
+    checkSteps(offer.steps);
+    // What only generation reads; the debit rate and the broken period's base may accompany
+    // typed steps, whose interest they split.
+    const std::pair<const char*, bool> generationOnly[] = {
+        {"differe", offer.terms.deferral.has_value()},
+        {"regle", offer.terms.rule.has_value()},
+        {"assurance", offer.terms.insurance.has_value()}};
+    for (const auto& [key, stated] : generationOnly) {
+      if (stated) {
+        refuse(QLatin1String(key), 0, {},
+               QStringLiteral("ne s'indique qu'avec « nombre_echeances », quand les échéances se "
+                              "calculent des conditions du prêt au lieu de paliers."));
+      }
+    }
+    checkRate(offer.terms.debitRate, QStringLiteral("taux_debiteur"));
   }
-  if (instalments > kMostInstalments) {
-    refuse(steps, 0, {},
-           QStringLiteral("au plus %1 échéances en tout, les paliers en comptent %2.")
-               .arg(kMostInstalments)
-               .arg(instalments));
-  }
-
-  checkRate(offer.terms.debitRate, QStringLiteral("taux_debiteur"));
-  if (const auto& insurance = offer.terms.insurance) {
-    checkRate(insurance->annualRate, QStringLiteral("assurance"));
-    if (insurance->premium) checkAmount(*insurance->premium, QStringLiteral("assurance"), 0, {});
-  }
+  checkBrokenPeriod(offer.terms);
 }
 
 }  // namespace kalmoris

@@ -36,9 +36,13 @@ inline constexpr Real kLargestRate = 9999.999999L;
 // Raises an OfferFailure for the first rule the offer breaks, in the order of the file's keys:
 // no nature; a periodicity other than 12, 4, 2 or 1; no drawdown, a drawdown without a date, not
 // positive or before the first one; a fee negative or before the first drawdown; a first instalment
-// not after the first drawdown; no step, a step of no instalment, a negative amount or premium,
-// more than kMostInstalments instalments in all; an amount or a rate beyond the largest, the terms'
-// too.
+// not after the first drawdown; an amount or a rate beyond the largest. Then the instalments, typed
+// as steps or generated from the terms (`nombre_echeances`), exactly one of the two: no step, a
+// step of no instalment, a negative amount or premium, more than kMostInstalments instalments in
+// all, a deferral, a rule or an insurance of the terms beside steps; terms with several drawdowns,
+// without a debit rate, of no instalment or too many, the Commission's rule with a deferral, a
+// deferral as long as the loan, an insurance mode without its premium or rate (or with the
+// other's); a broken period's base other than 365 or 360.
 void checkOffer(const Offer& offer);
 
 }  // namespace kalmoris

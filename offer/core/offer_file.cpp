@@ -1,5 +1,6 @@
 #include "offer/core/offer_file.h"
 
+#include "core/file_reading.h"
 #include "offer/core/offer_checks.h"
 
 #include <QJsonArray>
@@ -317,17 +318,9 @@ InsuranceTerms readInsuranceTerms(const QJsonObject& object) {
   const bool fixed = insurance.mode == InsuranceMode::Fixed;
   const bool onCapital = insurance.mode == InsuranceMode::InitialCapital ||
                          insurance.mode == InsuranceMode::RemainingCapital;
+  // A premium or a rate the mode does not take is refused by checkOffer.
   insurance.premium = reader.amount(QStringLiteral("montant"), fixed);
   insurance.annualRate = reader.rate(QStringLiteral("taux_annuel"), onCapital);
-  if (insurance.premium && !fixed) {
-    reader.refuse(QStringLiteral("montant"),
-                  QStringLiteral("une prime ne s'indique qu'avec le mode « fixe »."));
-  }
-  if (insurance.annualRate && !onCapital) {
-    reader.refuse(QStringLiteral("taux_annuel"),
-                  QStringLiteral("un taux ne s'indique qu'avec les modes « capital_initial » et "
-                                 "« capital_restant »."));
-  }
   insurance.unknownKeys = reader.unknownKeys();
   return insurance;
 }
@@ -432,13 +425,18 @@ Offer readOfferFile(QByteArrayView bytes) {
   offer.drawdowns = readList(file, QStringLiteral("deblocages"), true, readDrawdown);
   offer.fees = readList(file, QStringLiteral("frais"), false, readFee);
   offer.firstInstalment = *file.date(QStringLiteral("premiere_echeance"), true);
-  offer.steps = readList(file, QStringLiteral("paliers"), true, readStep);
+  offer.steps = readList(file, QStringLiteral("paliers"), false, readStep);
   offer.insuranceRequired =
       file.boolean(QStringLiteral("assurance_obligatoire"), false).value_or(true);
   offer.terms = readTerms(file);
   offer.unknownKeys = file.unknownKeys();
   checkOffer(offer);
   return offer;
+}
+
+Offer openOfferFile(const QString& path) {
+  return readOfferFile(
+      readKindOfFile(path, {QStringLiteral(".offre"), QStringLiteral("une offre .offre")}));
 }
 
 QByteArray writeOfferFile(const Offer& offer) {
@@ -486,7 +484,7 @@ QByteArray writeOfferFile(const Offer& offer) {
     if (step.insurance != 0) entry.insert(QStringLiteral("assurance"), amountText(step.insurance));
     steps.append(entry);
   }
-  file.insert(QStringLiteral("paliers"), steps);
+  if (!steps.isEmpty()) file.insert(QStringLiteral("paliers"), steps);
   file.insert(QStringLiteral("assurance_obligatoire"), offer.insuranceRequired);
   return QJsonDocument(file).toJson(QJsonDocument::Indented);
 }

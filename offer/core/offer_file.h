@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 
 // The `.offre` file: one JSON object in UTF-8 (format "kalmoris-offre", version 1). Counts are
 // JSON integers, dates "AAAA-MM-JJ" strings, amounts strings of digits with a "." and at most two
@@ -15,6 +16,10 @@ namespace kalmoris {
 // The offer a file holds, whole, or an OfferFailure naming the first key it refuses (missing,
 // of the wrong type, a bad value, a rule of checkOffer broken): never part of an offer.
 Offer readOfferFile(QByteArrayView bytes);
+
+// The offer of the file at `path`: its bytes read whole (a missing, unreadable or oversized file
+// raises its FileFailure), then readOfferFile.
+Offer openOfferFile(const QString& path);
 
 // The file of an offer, with the unknown keys it was read with; what the offer does not state is
 // left out. Raises the OfferFailure of checkOffer first, so that every file written reads again.

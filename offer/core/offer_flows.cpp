@@ -6,7 +6,7 @@
 
 namespace kalmoris {
 
-std::vector<OfferFlow> offerFlows(const Offer& offer) {
+std::vector<OfferFlow> offerFlows(const Offer& offer, std::vector<GeneratedStep>* generatedSteps) {
   checkOffer(offer);
   const QDate origin = offer.drawdowns.front().date;
   const int perYear = offer.periodsPerYear;
@@ -34,27 +34,43 @@ std::vector<OfferFlow> offerFlows(const Offer& offer) {
     flow.time = timeOf(ScheduleDay::of(flow.date));
     flows.push_back(flow);
   }
+
   const int monthsApart = *monthsPerPeriod(perYear);
   const ScheduleDay first = ScheduleDay::of(offer.firstInstalment);
   // Whole periods counted back from an instalment fall on the named days of those before it, down
   // to the first: each instalment is timed as the first, with one period more than the one before.
   const AnnexTime firstTime = timeOf(first);
   int number = 0;
-  for (const InstalmentStep& step : offer.steps) {
-    for (int k = 0; k < step.count; ++k) {
-      const ScheduleDay day = first.addMonths(number * monthsApart);
-      OfferFlow flow;
-      flow.kind = FlowKind::Instalment;
-      flow.number = ++number;
-      flow.date = day.date();
-      flow.amount = step.amount;
-      flow.insurance = step.insurance;
-      flow.insuranceRequired = offer.insuranceRequired;
-      flow.time = firstTime;
-      flow.time.wholePeriods += number - 1;
-      flows.push_back(flow);
+  const auto addInstalment = [&](Real amount, Real insurance,
+                                 std::optional<InstalmentSplit> split) {
+    OfferFlow flow;
+    flow.kind = FlowKind::Instalment;
+    flow.date = first.addMonths(number * monthsApart).date();
+    flow.number = ++number;
+    flow.amount = amount;
+    flow.insurance = insurance;
+    flow.insuranceRequired = offer.insuranceRequired;
+    flow.time = firstTime;
+    flow.time.wholePeriods += number - 1;
+    flow.split = split;
+    flows.push_back(flow);
+  };
+  if (offer.terms.generated()) {
+    const GeneratedSchedule schedule = generateSchedule(offer);
+    for (const GeneratedInstalment& row : schedule.instalments)
+      addInstalment(euros(row.payment), euros(row.insurance), row.split);
+    if (generatedSteps) *generatedSteps = schedule.steps;
+  } else {
+    const std::vector<InstalmentSplit> splits = splitTypedInstalments(offer);
+    for (const InstalmentStep& step : offer.steps) {
+      for (int k = 0; k < step.count; ++k) {
+        std::optional<InstalmentSplit> split;
+        if (!splits.empty()) split = splits[number];
+        addInstalment(step.amount, step.insurance, split);
+      }
     }
   }
+
   std::stable_sort(flows.begin(), flows.end(), [](const OfferFlow& a, const OfferFlow& b) {
     return a.date != b.date ? a.date < b.date : a.kind < b.kind;
   });

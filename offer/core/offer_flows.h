@@ -3,10 +3,12 @@
 #include "core/annex_calendar.h"
 #include "offer/core/dated_rate.h"
 #include "offer/core/offer.h"
+#include "offer/core/schedule_generator.h"
 
 #include <QDate>
 #include <QString>
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -25,13 +27,18 @@ struct OfferFlow {
   bool insuranceRequired = false;
   QString label;   // a fee's
   AnnexTime time;  // from the first drawdown, in the offer's periods and days
+  // An instalment's interest and capital: the generated schedule's, or the typed steps' at the
+  // debit rate the offer states; none when it states none.
+  std::optional<InstalmentSplit> split;
 };
 
 // The flows of an offer in date order (drawdowns, then fees, then instalments on the same day),
-// after checkOffer, whose OfferFailure it raises. The instalments fall every 12 / periodicity
-// months on the day of the month of the first one, each timed from the day it is named for, so
-// that a schedule of the 31st counts whole months.
-std::vector<OfferFlow> offerFlows(const Offer& offer);
+// after checkOffer, whose OfferFailure it raises. The instalments are the typed steps' or those
+// generated from the terms (whose steps go to `generatedSteps` when given); they fall every
+// 12 / periodicity months on the day of the month of the first one, each timed from the day it
+// is named for, so that a schedule of the 31st counts whole months.
+std::vector<OfferFlow> offerFlows(const Offer& offer,
+                                  std::vector<GeneratedStep>* generatedSteps = nullptr);
 
 // Which premiums a rate counts with the instalments.
 enum class InsuranceCounted { None, Required, All };

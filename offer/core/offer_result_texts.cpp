@@ -6,7 +6,7 @@ namespace kalmoris {
 
 namespace {
 
-QString periodName(int periodsPerYear) {
+QString periodAdjective(int periodsPerYear) {
   switch (periodsPerYear) {
     case 12:
       return QStringLiteral("mensuel");
@@ -45,7 +45,7 @@ OfferResultTexts offerResultTexts(const OfferResults& results) {
   };
   write(OfferResult::Taeg, percent(results.taeg));
   write(OfferResult::PeriodRate, periodPercent(results.periodRate));
-  write(OfferResult::Period, periodName(results.periodsPerYear));
+  write(OfferResult::Period, periodAdjective(results.periodsPerYear));
   write(OfferResult::ProportionalRate, percent(results.proportionalRate));
   write(OfferResult::Taea, results.taea ? points(*results.taea) : QStringLiteral("non calculable"));
   if (results.announcedTaea) write(OfferResult::AnnouncedTaea, points(*results.announcedTaea));

@@ -40,7 +40,8 @@ OfferFigures figuresOf(const Offer& offer, const OfferResults& results) {
   figures.actuarial = results.taeg;
   figures.proportional = results.proportionalRate;
   for (const Drawdown& drawdown : offer.drawdowns) figures.size.capital += drawdown.amount;
-  for (const InstalmentStep& step : offer.steps) figures.size.repayments += step.count;
+  for (const OfferFlow& flow : results.flows)
+    if (flow.kind == FlowKind::Instalment) ++figures.size.repayments;
   figures.size.repaymentsPerYear = offer.periodsPerYear;
   figures.usuryThreshold = offer.usuryThreshold;
   return figures;
@@ -54,7 +55,7 @@ Real annualRate(const std::vector<OfferFlow>& flows, InsuranceCounted counted) {
 
 OfferResults computeOfferResults(const Offer& offer) {
   OfferResults results;
-  results.flows = offerFlows(offer);
+  results.flows = offerFlows(offer, &results.generatedSteps);
   results.periodsPerYear = offer.periodsPerYear;
   results.monthsPerPeriod = *monthsPerPeriod(offer.periodsPerYear);
   results.nature = offer.nature;

@@ -23,6 +23,8 @@ struct CreditCost {
 // percent (6,434412 means 6.434412 %), exact to the extended format; the TAEA in points.
 struct OfferResults {
   std::vector<OfferFlow> flows;  // in date order, each with its time from the first drawdown
+  // The steps of the instalments generated from the offer's terms; none for typed steps.
+  std::vector<GeneratedStep> generatedSteps;
   int periodsPerYear = 12;
   int monthsPerPeriod = 1;
   Real taeg = 0;              // annual, actuarial, with the required insurance only

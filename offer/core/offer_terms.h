@@ -6,9 +6,11 @@
 
 #include <optional>
 
-// The terms from which an offer's instalments can be generated instead of typed as steps: a debit
-// rate, a count of instalments, a deferral, a rule and an insurance. Each is held as the file
-// states it, none when the file does not.
+// The terms from which an offer's instalments are generated instead of typed as steps: a debit
+// rate, a count of instalments, a deferral, a rule, an insurance and the base of a broken period.
+// Each is held as the file states it, none when the file does not. The count of instalments is
+// what makes an offer generated; typed steps may still state the debit rate and the base, which
+// then split their instalments into interest and capital.
 
 namespace kalmoris {
 
@@ -52,6 +54,7 @@ struct OfferTerms {
   std::optional<InsuranceTerms> insurance;  // "assurance"
   std::optional<int> brokenPeriodDays;      // "base_periode_brisee": 365 or 360
 
+  bool generated() const { return instalmentCount.has_value(); }
   bool stated() const {
     return debitRate || instalmentCount || deferral || rule || insurance || brokenPeriodDays;
   }

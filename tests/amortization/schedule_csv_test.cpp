@@ -2,10 +2,10 @@
 
 #include "tests/amortization/loan_inputs.h"
 #include "tests/core/failure_expectations.h"
+#include "tests/core/spreadsheet_reader.h"
 
 #include <gtest/gtest.h>
 
-#include <QRegularExpression>
 #include <QStringList>
 
 #include <cmath>
@@ -16,34 +16,11 @@ namespace {
 
 using testing::FrancsLoan;
 using testing::LoanInputs;
-
-// The file as a spreadsheet in a French locale reads it: a byte-order mark, lines ended by
-// CR LF, fields split on ";".
-struct Sheet {
-  bool byteOrderMark = false;
-  bool bareLineFeed = false;
-  std::vector<QStringList> rows;
-};
-
-Sheet Read(const QByteArray& bytes) {
-  Sheet sheet;
-  sheet.byteOrderMark = bytes.startsWith("\xEF\xBB\xBF");
-  sheet.bareLineFeed = bytes.count("\n") != bytes.count("\r\n") || !bytes.endsWith("\r\n");
-  QStringList lines = QString::fromUtf8(bytes.mid(sheet.byteOrderMark ? 3 : 0)).split("\r\n");
-  lines.removeLast();  // after the last line end
-  for (const QString& line : lines) sheet.rows.push_back(line.split(u';'));
-  return sheet;
-}
-
-// A decimal-comma amount with exactly two decimals, as a French spreadsheet takes a number.
-Real Amount(const QString& field) {
-  static const QRegularExpression kNumber(QStringLiteral("^-?[0-9]+,[0-9]{2}$"));
-  EXPECT_TRUE(kNumber.match(field).hasMatch()) << field.toStdString();
-  return std::stold(QString(field).replace(u',', u'.').toStdString());
-}
+using testing::Sheet;
+using testing::SheetAmount;
 
 Sheet Table(const ScheduleInputs& inputs, MoneyUnit currency, ReportRange range) {
-  return Read(ScheduleCsv(inputs, currency, range));
+  return testing::ReadSheet(ScheduleCsv(inputs, currency, range));
 }
 
 TEST(ScheduleCsv, WholeFrancsTableOfTheLoan) {
@@ -59,7 +36,7 @@ TEST(ScheduleCsv, WholeFrancsTableOfTheLoan) {
             (QStringList{"2", "04 / 2002", "716,43", "498,92", "217,51", "99566,06"}));
   const QStringList last = sheet.rows[240];
   EXPECT_EQ(last.mid(0, 5), (QStringList{"240", "02 / 2022", "716,43", "3,56", "712,87"}));
-  EXPECT_NEAR(Amount(last[5]), 0, 0.005);
+  EXPECT_NEAR(SheetAmount(last[5]), 0, 0.005);
 }
 
 TEST(ScheduleCsv, EurosTableOfAFrancsLoanTakesTheEuroCapitalAndInstalment) {
@@ -77,7 +54,7 @@ TEST(ScheduleCsv, RangeTakesTheReportsInstalments) {
   }
   const Real growth = std::pow(1.005L, 30);
   const Real instalment = 100000 * 0.005L / (1 - std::pow(1.005L, -240));
-  EXPECT_NEAR(Amount(sheet.rows[6][5]), 100000 * growth - instalment * (growth - 1) / 0.005L,
+  EXPECT_NEAR(SheetAmount(sheet.rows[6][5]), 100000 * growth - instalment * (growth - 1) / 0.005L,
               0.005);
   EXPECT_EQ(Table(FrancsLoan(), MoneyUnit::Francs, {1, 9999}).rows.size(), 241u);
   EXPECT_EQ(Table(FrancsLoan(), MoneyUnit::Francs, {5, 3}).rows.size(), 1u);
@@ -95,9 +72,9 @@ TEST(ScheduleCsv, HugeAmountsKeepEveryDigit) {
   const ScheduleInputs inputs =
       LoanInputs(MoneyUnit::Francs, RateKind::Proportional, 1e20L, 6, 12, 240);
   const QStringList first = Table(inputs, MoneyUnit::Francs, {1, 1}).rows[1];
-  EXPECT_NEAR(Amount(first[3]), 5e17L, 0.04);
+  EXPECT_NEAR(SheetAmount(first[3]), 5e17L, 0.04);
   EXPECT_EQ(first[5].indexOf(u','), 20);
-  EXPECT_NEAR(Amount(first[5]) / 1e20L, 1 - 216.43 / 100000, 1e-7);
+  EXPECT_NEAR(SheetAmount(first[5]) / 1e20L, 1 - 216.43 / 100000, 1e-7);
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ TEST(OfferFile, ReadsEveryKeyAndTheDefaultsOfTheAbsentOnes) {
   EXPECT_TRUE(offer.unknownKeys.isEmpty());
 }
 
-// Every key stated, the terms from which instalments are generated included, and keys the
+// Every key of typed steps stated, with the debit rate and base that split them, and keys the
 // program does not know at the top and in every kind of entry.
 Offer FullOffer() {
   Offer offer = testing::ExampleOne(16.67L, false);
@@ -76,21 +76,37 @@ Offer FullOffer() {
                         {{QStringLiteral("tiers"), QStringLiteral("caution")}}});
   offer.steps.push_back({12, 0, 0, {{QStringLiteral("commentaire"), QStringLiteral("fin")}}});
   offer.terms.debitRate = 6;
-  offer.terms.instalmentCount = 252;
-  offer.terms.deferral = Deferral{DeferralKind::Total, 12, {{QStringLiteral("motif"), true}}};
-  offer.terms.rule = InstalmentRule::Commission;
-  offer.terms.insurance = InsuranceTerms{InsuranceMode::RemainingCapital, std::nullopt, 0.36L, {}};
   offer.terms.brokenPeriodDays = 360;
   offer.unknownKeys = {{QStringLiteral("banque"), QStringLiteral("Crédit du Nord-Est")},
                        {QStringLiteral("ligne"), QJsonArray{1, 2}}};
   return offer;
 }
 
+// Every term of a generated schedule stated, with unknown keys in its objects.
+Offer FullGeneratedOffer() {
+  Offer offer = testing::CommissionTerms(QDate(2012, 1, 12), QDate(2012, 2, 15));
+  offer.terms.debitRate = 5.13L;
+  offer.terms.instalmentCount = 252;
+  offer.terms.deferral = Deferral{DeferralKind::Total, 12, {{QStringLiteral("motif"), true}}};
+  offer.terms.rule = InstalmentRule::Contract;
+  offer.terms.insurance = InsuranceTerms{
+      InsuranceMode::RemainingCapital, std::nullopt, 0.36L, {{QStringLiteral("assureur"), 7}}};
+  offer.terms.brokenPeriodDays = 360;
+  offer.insuranceRequired = false;
+  return offer;
+}
+
 TEST(OfferFile, ReadsBackWhatItWrote) {
-  const Offer offer = FullOffer();
-  EXPECT_EQ(readOfferFile(writeOfferFile(offer)), offer);
-  const Offer example = readOfferFile(kExampleFour);
-  EXPECT_EQ(readOfferFile(writeOfferFile(example)), example);
+  for (const Offer& offer : {FullOffer(), FullGeneratedOffer(), readOfferFile(kExampleFour)}) {
+    EXPECT_EQ(readOfferFile(writeOfferFile(offer)), offer);
+  }
+}
+
+// The terms' values read back the same; a generated schedule writes no steps.
+TEST(OfferFile, WritesNoStepsBesideTheTerms) {
+  const QJsonObject file = QJsonDocument::fromJson(writeOfferFile(FullGeneratedOffer())).object();
+  EXPECT_FALSE(file.contains(QStringLiteral("paliers")));
+  EXPECT_EQ(file.value(QStringLiteral("regle")).toString(), QStringLiteral("contrat"));
 }
 
 // Qt's reader drops a leading U+FEFF from a text written as it is, but not from one written with
@@ -141,7 +157,9 @@ TEST(OfferFile, WritesNoOfferItWouldRefuseToRead) {
   offer.steps.clear();
   EXPECT_TRUE(FailsWith<OfferFailure>(
       [&] { writeOfferFile(offer); },
-      QStringLiteral("Clé « paliers » : au moins un palier est nécessaire.")));
+      QStringLiteral("Clé « paliers » : au moins un palier est nécessaire, ou les conditions du "
+                     "prêt (« taux_debiteur », « nombre_echeances ») d'où les échéances se "
+                     "calculent.")));
 }
 
 // One change to example 4, and the message that refuses it.
@@ -268,10 +286,37 @@ INSTANTIATE_TEST_SUITE_P(
                 [](QJsonObject& f) { setKey(f, "premiere_echeance", "2012-01-12"); },
                 "Clé « premiere_echeance » : la première échéance (12/01/2012) doit suivre le "
                 "premier déblocage (12/01/2012)."},
-        Refusal{"StepsMissing", [](QJsonObject& f) { f.remove("paliers"); },
-                "Clé « paliers » : absente alors qu'elle est obligatoire."},
-        Refusal{"StepsEmpty", [](QJsonObject& f) { setKey(f, "paliers", QJsonArray()); },
-                "Clé « paliers » : au moins un palier est nécessaire."},
+        Refusal{"NeitherStepsNorTerms", [](QJsonObject& f) { f.remove("paliers"); },
+                "Clé « paliers » : au moins un palier est nécessaire, ou les conditions du prêt "
+                "(« taux_debiteur », « nombre_echeances ») d'où les échéances se calculent."},
+        Refusal{"StepsEmptyAndNoTerms", [](QJsonObject& f) { setKey(f, "paliers", QJsonArray()); },
+                "Clé « paliers » : au moins un palier est nécessaire, ou les conditions du prêt "
+                "(« taux_debiteur », « nombre_echeances ») d'où les échéances se calculent."},
+        Refusal{"StepsBesideTermsToGenerate",
+                [](QJsonObject& f) {
+                  setKey(f, "taux_debiteur", "6");
+                  setKey(f, "nombre_echeances", 240);
+                },
+                "Clé « paliers » : les échéances se saisissent en paliers ou se calculent des "
+                "conditions du prêt (« nombre_echeances »), pas les deux."},
+        Refusal{"DeferralBesideSteps",
+                [](QJsonObject& f) {
+                  setKey(f, "differe", QJsonObject{{"type", "partiel"}, {"nombre", 12}});
+                },
+                "Clé « differe » : ne s'indique qu'avec « nombre_echeances », quand les échéances "
+                "se calculent des conditions du prêt au lieu de paliers."},
+        Refusal{"TermsWithoutDebitRate",
+                [](QJsonObject& f) {
+                  f.remove("paliers");
+                  setKey(f, "nombre_echeances", 240);
+                },
+                "Clé « taux_debiteur » : le taux débiteur est nécessaire pour calculer les "
+                "échéances."},
+        Refusal{"DebitRateWithAComma", [](QJsonObject& f) { setKey(f, "taux_debiteur", "6,4"); },
+                "Clé « taux_debiteur » : « 6,4 » n'est pas un taux en pourcentage écrit avec un "
+                "point et au plus six décimales (« 6.4 »)."},
+        Refusal{"DebitRateAsAJsonNumber", [](QJsonObject& f) { setKey(f, "taux_debiteur", 6); },
+                "Clé « taux_debiteur » : un texte entre guillemets est attendu."},
         Refusal{"StepCountAsText",
                 [](QJsonObject& f) {
                   changeEntry(f, "paliers", 0, [](QJsonObject& e) { e.insert("nombre", "240"); });
@@ -310,12 +355,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "point et au plus six décimales (« 6.4 »)."},
         Refusal{"NoInstalmentToGenerate", [](QJsonObject& f) { setKey(f, "nombre_echeances", 0); },
                 "Clé « nombre_echeances » : de 1 à 1200 échéances sont attendues."},
-        Refusal{"DeferralOfAnUnknownKind",
-                [](QJsonObject& f) {
-                  setKey(f, "differe", QJsonObject{{"type", "partial"}, {"nombre", 12}});
-                },
-                "Clé « differe », « type » : « partial » n'est pas reconnu : « partiel » ou "
-                "« total » est attendu."},
+        Refusal{
+            "DeferralOfAnUnknownKind",
+            [](QJsonObject&
+                   f) { setKey(f, "differe", QJsonObject{{"type", "partial"}, {"nombre", 12}}); },
+            "Clé « differe », « type » : « partial » n'est pas reconnu : « partiel » ou "
+            "« total » est attendu."},
         Refusal{"RuleUnknown", [](QJsonObject& f) { setKey(f, "regle", "banque"); },
                 "Clé « regle » : « banque » n'est pas reconnu : « commission » ou « contrat » est "
                 "attendu."},

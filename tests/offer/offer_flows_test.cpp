@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace kalmoris {
@@ -111,6 +112,10 @@ TEST(OfferFlows, TheRateCountsThePremiumsAsAsked) {
             (std::vector<Real>{-200000, 4000, 1432.86L + 16.67L}));
 }
 
+Offer Generated() {
+  return testing::CommissionTerms(QDate(2012, 1, 12), QDate(2012, 2, 12));
+}
+
 // The rules of an offer made on a screen, refused with the key of the file that holds the value.
 struct RuleRefusal {
   const char* name;
@@ -153,7 +158,60 @@ INSTANTIATE_TEST_SUITE_P(
                     "déblocage (12/01/2012)."},
         RuleRefusal{"NegativeFeeFromAScreen", [](Offer& o) { o.fees[0].amount = -1; },
                     "Clé « frais » n° 1, « montant » : un montant entre 0 et 999999999999.99 est "
-                    "attendu."}),
+                    "attendu."},
+        RuleRefusal{"TermsWithSeveralDrawdownsAskForSteps",
+                    [](Offer& o) {
+                      o = Generated();
+                      o.drawdowns.push_back({QDate(2012, 6, 1), 10, {}});
+                    },
+                    "Clé « deblocages » : avec plusieurs déblocages, les échéances se saisissent "
+                    "en paliers : les intérêts intercalaires payés entre les déblocages varient "
+                    "trop d'un contrat à l'autre pour se déduire des conditions du prêt."},
+        RuleRefusal{"ADebitRateThatIsNotANumber",
+                    [](Offer& o) {
+                      o = Generated();
+                      o.terms.debitRate = std::nanl("");
+                    },
+                    "Clé « taux_debiteur » : un taux entre 0 et 9999.999999 % est attendu."},
+        RuleRefusal{"NoInstalmentToGenerate",
+                    [](Offer& o) {
+                      o = Generated();
+                      o.terms.instalmentCount = 0;
+                    },
+                    "Clé « nombre_echeances » : de 1 à 1200 échéances sont attendues."},
+        RuleRefusal{"TheCommissionRuleWithADeferral",
+                    [](Offer& o) {
+                      o = Generated();
+                      o.terms.rule = InstalmentRule::Commission;
+                      o.terms.deferral = Deferral{DeferralKind::Partial, 1, {}};
+                    },
+                    "Clé « regle » : la règle « commission » ne prévoit pas de différé : "
+                    "choisissez la règle « contrat »."},
+        RuleRefusal{"ADeferralAsLongAsTheLoan",
+                    [](Offer& o) {
+                      o = Generated();
+                      o.terms.deferral = Deferral{DeferralKind::Total, 240, {}};
+                    },
+                    "Clé « differe », « nombre » : un différé compte au moins une échéance et "
+                    "moins que le prêt, qui en compte 240 : sinon aucune échéance ne "
+                    "rembourserait le capital."},
+        RuleRefusal{"AFixedInsuranceWithoutItsPremium",
+                    [](Offer& o) {
+                      o = Generated();
+                      o.terms.insurance = InsuranceTerms{InsuranceMode::Fixed, {}, {}, {}};
+                    },
+                    "Clé « assurance », « montant » : une prime s'indique avec le mode « fixe », "
+                    "et seulement avec lui."},
+        RuleRefusal{"ANegativeInsurancePremium",
+                    [](Offer& o) {
+                      o = Generated();
+                      o.terms.insurance = InsuranceTerms{InsuranceMode::Fixed, -1, {}, {}};
+                    },
+                    "Clé « assurance », « montant » : un montant entre 0 et 999999999999.99 est "
+                    "attendu."},
+        RuleRefusal{"ABrokenPeriodOf366Days", [](Offer& o) { o.terms.brokenPeriodDays = 366; },
+                    "Clé « base_periode_brisee » : une année de 365 ou de 360 jours est "
+                    "attendue."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

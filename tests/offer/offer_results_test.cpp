@@ -12,6 +12,7 @@ namespace kalmoris {
 namespace {
 
 using testing::CommissionOffer;
+using testing::CommissionTerms;
 using testing::ExampleOne;
 using testing::FailsWith;
 
@@ -49,6 +50,20 @@ INSTANTIATE_TEST_SUITE_P(
                        "6,434412", "1,5122"},
         CommissionCase{"Example18Case1PaidOutMidMonth",
                        CommissionOffer(QDate(2015, 2, 15), QDate(2015, 3, 1), 1429.01L), "6,435937",
+                       "0,0000"},
+        CommissionCase{
+            "Example1GeneratedByTheCommissionsRule",
+            CommissionTerms(QDate(2012, 1, 12), QDate(2012, 2, 12), InstalmentRule::Commission),
+            "6,434412", "0,0000"},
+        CommissionCase{
+            "Example18Case1GeneratedByTheCommissionsRule",
+            CommissionTerms(QDate(2015, 2, 15), QDate(2015, 3, 1), InstalmentRule::Commission),
+            "6,435937", "0,0000"},
+        CommissionCase{"Example1GeneratedByTheContractAdjustsTheLastInstalment",
+                       CommissionTerms(QDate(2012, 1, 12), QDate(2012, 2, 12)), "6,434430",
+                       "0,0000"},
+        CommissionCase{"Example2Case1GeneratedByTheContractPaysThirtyFourDaysFirst",
+                       CommissionTerms(QDate(2012, 1, 12), QDate(2012, 2, 15)), "6,435561",
                        "0,0000"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -40,4 +40,16 @@ inline Offer ExampleOne(Real insurance = 0, bool insuranceRequired = true) {
                          insuranceRequired);
 }
 
+// The Commission's loan given by its terms instead of steps: 6 % a year, 240 monthly
+// instalments, by `rule` (the contract's when none).
+inline Offer CommissionTerms(QDate signature, QDate firstInstalment,
+                             std::optional<InstalmentRule> rule = std::nullopt) {
+  Offer offer = CommissionOffer(signature, firstInstalment, 0);
+  offer.steps.clear();
+  offer.terms.debitRate = 6;
+  offer.terms.instalmentCount = 240;
+  offer.terms.rule = rule;
+  return offer;
+}
+
 }  // namespace kalmoris::testing

@@ -1,5 +1,5 @@
-#include "offer/core/offer_file_reading.h"
 #include "core/errors.h"
+#include "offer/core/offer_file.h"
 #include "tests/core/failure_expectations.h"
 #include "tests/core/scratch_folder.h"
 
@@ -9,19 +9,17 @@ namespace kalmoris {
 namespace {
 
 using testing::FailsWith;
-using OfferFileReading = testing::ScratchFolder;
+using OfferFileOpening = testing::ScratchFolder;
 
 // The reading is the one the dossier files prove; its refusals here speak of offers.
-TEST_F(OfferFileReading, RefusesWhatCannotBeAnOfferByItsName) {
+TEST_F(OfferFileOpening, RefusesWhatCannotBeAnOfferByItsName) {
   const QString name = path("offre.offre");
-  write(name, QByteArray(kMaxOfferFileBytes, ' '));
-  EXPECT_EQ(readOfferFileBytes(name).size(), kMaxOfferFileBytes);
-  write(name, QByteArray(kMaxOfferFileBytes + 1, ' '));
+  write(name, QByteArray(1024 * 1024 + 1, ' '));
   EXPECT_TRUE(FailsWith<FileFailure>(
-      [&] { readOfferFileBytes(name); },
-      QStringLiteral("« %1 » dépasse 1024 Ko : ce n'est pas une offre.").arg(name)));
+      [&] { openOfferFile(name); },
+      QStringLiteral("« %1 » dépasse 1024 Ko : ce n'est pas une offre .offre.").arg(name)));
   EXPECT_TRUE(FailsWith<FileFailure>(
-      [&] { readOfferFileBytes(folder_.path()); },
+      [&] { openOfferFile(folder_.path()); },
       QStringLiteral("« %1 » est un répertoire : choisissez un fichier .offre.")
           .arg(folder_.path())));
 }
