@@ -32,6 +32,7 @@ TForm2::TForm2() : Screen("Form2", kCaption, QSize(740, 570)) {
   createMenus();
   createClientArea();
   createParts();
+  view_->bind();
   createConnections();
   FormCreate();
 }

@@ -17,12 +17,6 @@ QLabel* verdictLabel(Panel* parent, const char* name, int top) {
   return label;
 }
 
-void showLine(QLabel* label, const QString& text, const QColor& color) {
-  label->setText(text);
-  colors::setTextColor(label, color);
-  controls::describe(label, text);
-}
-
 }  // namespace
 
 TegCheck::TegCheck(QWidget* parent) : QObject(parent) {
@@ -37,8 +31,8 @@ void TegCheck::createVerdict(QWidget* parent) {
                                        QRect(440, 474, 292, 24), colors::White);
   Panel_controle_teg->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   controls::describe(Panel_controle_teg, QStringLiteral("Contrôle du TEG annoncé"));
-  Label_controle_prop = verdictLabel(Panel_controle_teg, "Label_controle_prop", 1);
-  Label_controle_actu = verdictLabel(Panel_controle_teg, "Label_controle_actu", 12);
+  verdictLabel(Panel_controle_teg, "Label_controle_prop", 1);
+  verdictLabel(Panel_controle_teg, "Label_controle_actu", 12);
   Panel_controle_teg->hide();
   Panel_controle_teg->lower();
 }
@@ -64,52 +58,14 @@ void TegCheck::createInsuranceRates(QWidget* parent) {
                      QStringLiteral("Taux annuel effectif de l'assurance, actuariel"));
 }
 
-void TegCheck::showVerdict(const TegVerdict& verdict) {
-  verdict_ = verdict;
-  if (verdict.announcement == TegVerdict::Announcement::Given) {
-    const auto tone = [](const RateComparison& comparison) {
-      return comparison.exact() ? colors::Green : colors::Red;
-    };
-    showLine(Label_controle_prop,
-             verdictLine(QStringLiteral("PROPORTIONNEL"), verdict.proportional),
-             tone(verdict.proportional));
-    showLine(Label_controle_actu, verdictLine(QStringLiteral("ACTUARIEL"), verdict.actuarial),
-             tone(verdict.actuarial));
-  } else {
-    showLine(Label_controle_prop, nothingToCompareLine(verdict.announcement), colors::Black);
-    showLine(Label_controle_actu, QString(), colors::Black);
-  }
-  const QString heading =
-      verdict.announcement == TegVerdict::Announcement::Given
-          ? QStringLiteral("TEG annoncé %1 % contre le TEG calculé, à la décimale")
-                .arg(announcedRateText(verdict.announced))
-          : QStringLiteral("Contrôle du TEG annoncé");
-  Panel_controle_teg->setToolTip(heading);
-  controls::describe(Panel_controle_teg, heading);
-  Panel_controle_teg->show();
-}
-
 void TegCheck::hideVerdict() {
-  verdict_.reset();
   Panel_controle_teg->hide();
-}
-
-std::optional<TegVerdict> TegCheck::shownVerdict() const {
-  return verdict_;
-}
-
-InsuranceRateTexts TegCheck::insuranceRateTexts() const {
-  return {Panel_taea_prop->text(), Panel_taea_actu->text()};
-}
-
-void TegCheck::writeInsuranceRates(const InsuranceRateTexts& texts) {
-  Panel_taea_prop->setText(texts.proportional);
-  Panel_taea_actu->setText(texts.actuarial);
 }
 
 void TegCheck::clear() {
   hideVerdict();
-  writeInsuranceRates({});
+  Panel_taea_prop->clear();
+  Panel_taea_actu->clear();
 }
 
 }  // namespace kalmoris

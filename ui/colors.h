@@ -17,6 +17,7 @@ inline const QColor Navy{0x00, 0x00, 0x80};
 inline const QColor Green{0x00, 0x80, 0x00};
 inline const QColor Blue{0x00, 0x00, 0xFF};
 inline const QColor Maroon{0x80, 0x00, 0x00};
+inline const QColor Orange{0xE0, 0x70, 0x00};  // dark enough to read on the screens' background
 inline const QColor Silver{0xC0, 0xC0, 0xC0};  // light grey panels
 inline const QColor ButtonFace{0xF0, 0xF0, 0xF0};
 inline const QColor Light3D{0xE3, 0xE3, 0xE3};  // the screens' background

@@ -1,6 +1,7 @@
 #include "dossier/core/dossier_report.h"
 
 #include "core/numbers.h"
+#include "dossier/core/teg_verdict.h"
 
 namespace kalmoris {
 
@@ -55,7 +56,8 @@ void writeFees(PrinterTextStream& out, const DossierView& view) {
   for (std::size_t k = 0; k < kFeeLabels.size(); ++k) {
     out.writeLine(AmountLine(view.fieldText(kFeeLabels[k]), view.fieldText(kFeeAmounts[k]), 15));
   }
-  out.writeLine(AmountLine(view.feeTotalCaption(), view.feeTotalText(), 14));
+  out.writeLine(
+      AmountLine(view.text(DossierText::FeeTotalCaption), view.text(DossierText::FeeTotal), 14));
   out.writeLine(kLead);
 }
 
@@ -76,38 +78,39 @@ void writeGrid(PrinterTextStream& out, const DossierView& view, int groupCount) 
   out.writeLine(kLead);
 }
 
-void writeRates(PrinterTextStream& out, const DossierView& view, RatePanel period,
-                RatePanel proportional, RatePanel actuarial) {
-  out.writeLine(kLead + QStringLiteral("     de PERIODE = ") + view.rateText(period));
-  out.writeLine(kLead + QStringLiteral("     ANNUEL: PROPORTIONNEL = ") +
-                view.rateText(proportional) + QStringLiteral("   ACTUARIEL = ") +
-                view.rateText(actuarial));
+void writeRates(PrinterTextStream& out, const DossierView& view, DossierText period,
+                DossierText proportional, DossierText actuarial) {
+  out.writeLine(kLead + QStringLiteral("     de PERIODE = ") + view.text(period));
+  out.writeLine(kLead + QStringLiteral("     ANNUEL: PROPORTIONNEL = ") + view.text(proportional) +
+                QStringLiteral("   ACTUARIEL = ") + view.text(actuarial));
 }
 
 void writeResults(PrinterTextStream& out, const DossierView& view) {
   out.writeLine(kLead + QStringLiteral("***** TAUX NOMINAL ou MOYEN *****"));
-  if (view.notComputableShown()) {
+  if (view.shown(DossierPanel::NotComputable)) {
     out.writeLine(kLead + QStringLiteral("TAUX NOMINAL NON CALCULABLE..."));
   } else {
-    writeRates(out, view, RatePanel::NominalPeriod, RatePanel::NominalProportional,
-               RatePanel::NominalActuarial);
+    writeRates(out, view, DossierText::NominalPeriod, DossierText::NominalProportional,
+               DossierText::NominalActuarial);
   }
   out.writeLine(kLead);
   out.writeLine(kLead + QStringLiteral("***** TAUX EFFECTIF GLOBAL *****"));
-  writeRates(out, view, RatePanel::TegPeriod, RatePanel::TegProportional, RatePanel::TegActuarial);
+  writeRates(out, view, DossierText::TegPeriod, DossierText::TegProportional,
+             DossierText::TegActuarial);
   out.writeLine(kLead);
-  out.writeLine(kLead + QStringLiteral("***** COUT ASSURANCE: ") + view.insuranceCostText() +
-                kUnit);
-  out.writeLine(kLead + QStringLiteral("***** COUT DU PRET  : ") + view.loanCostText() + kUnit);
+  out.writeLine(kLead + QStringLiteral("***** COUT ASSURANCE: ") +
+                view.text(DossierText::InsuranceCost) + kUnit);
+  out.writeLine(kLead + QStringLiteral("***** COUT DU PRET  : ") +
+                view.text(DossierText::LoanCost) + kUnit);
 }
 
 // After the results, the verdict on the announced TEG as the screen shows it, if it does.
 void writeVerdict(PrinterTextStream& out, const DossierView& view) {
-  const std::optional<TegVerdict> verdict = view.shownVerdict();
+  const std::optional<TegVerdict> verdict = shownVerdict(view);
   if (!verdict) return;
-  const InsuranceRateTexts insurance = view.insuranceRateTexts();
   for (const QString& line :
-       verdictReportLines(*verdict, insurance.proportional, insurance.actuarial))
+       verdictReportLines(*verdict, view.text(DossierText::InsuranceProportional),
+                          view.text(DossierText::InsuranceActuarial)))
     out.writeLine(line);
 }
 

@@ -39,6 +39,43 @@ TegVerdict judgeAnnouncedTeg(const QString& announcedText, const QString& propor
   return verdict;
 }
 
+TegVerdict judgeShownTeg(const DossierView& view) {
+  return judgeAnnouncedTeg(view.fieldText(HeaderField::AnnouncedTeg),
+                           view.text(DossierText::TegProportional),
+                           view.text(DossierText::TegActuarial));
+}
+
+void showVerdict(const TegVerdict& verdict, DossierView& view) {
+  const auto show = [&view](DossierText line, const QString& text, Tone tone) {
+    view.writeText(line, text);
+    view.setTone(line, tone);
+  };
+  const bool given = verdict.announcement == TegVerdict::Announcement::Given;
+  if (given) {
+    const auto tone = [](const RateComparison& comparison) {
+      return comparison.exact() ? Tone::Green : Tone::Red;
+    };
+    show(DossierText::ProportionalVerdict,
+         verdictLine(QStringLiteral("PROPORTIONNEL"), verdict.proportional),
+         tone(verdict.proportional));
+    show(DossierText::ActuarialVerdict, verdictLine(QStringLiteral("ACTUARIEL"), verdict.actuarial),
+         tone(verdict.actuarial));
+  } else {
+    show(DossierText::ProportionalVerdict, nothingToCompareLine(verdict.announcement), Tone::None);
+    show(DossierText::ActuarialVerdict, QString(), Tone::None);
+  }
+  view.writeText(DossierText::VerdictHeading,
+                 given ? QStringLiteral("TEG annoncé %1 % contre le TEG calculé, à la décimale")
+                             .arg(announcedRateText(verdict.announced))
+                       : QStringLiteral("Contrôle du TEG annoncé"));
+  view.setShown(DossierPanel::Verdict, true);
+}
+
+std::optional<TegVerdict> shownVerdict(const DossierView& view) {
+  if (!view.shown(DossierPanel::Verdict)) return std::nullopt;
+  return judgeShownTeg(view);
+}
+
 QString verdictLine(const QString& kind, const RateComparison& comparison) {
   if (comparison.difference == 0)
     return kind + QStringLiteral(" : égal au TEG calculé, exact à la décimale");

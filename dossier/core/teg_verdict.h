@@ -2,9 +2,12 @@
 
 #include "core/arith.h"
 #include "core/rate_gap.h"
+#include "dossier/core/dossier_view.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace kalmoris {
 
@@ -28,6 +31,15 @@ struct TegVerdict {
 // as shown ("12,8289 %").
 TegVerdict judgeAnnouncedTeg(const QString& announcedText, const QString& proportionalShown,
                              const QString& actuarialShown);
+
+// The verdict on the view's announced TEG against its TEG panels.
+TegVerdict judgeShownTeg(const DossierView& view);
+// Shows the verdict: what it compares, then one line per annual rate, green when exact to the
+// decimal and red when not, or a single uncoloured line when there is nothing to compare.
+void showVerdict(const TegVerdict& verdict, DossierView& view);
+// The verdict the view shows, judged again on the texts it was judged on (a change to any of
+// them hides it); none while it shows none.
+std::optional<TegVerdict> shownVerdict(const DossierView& view);
 
 // The screen's line for one rate: "PROPORTIONNEL : minoré de 0,8289 point, inexact à la
 // décimale".

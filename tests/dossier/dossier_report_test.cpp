@@ -152,7 +152,7 @@ TEST(DossierReport, ShiftedDossierPrintsTheNominalRateAsNotComputable) {
   ASSERT_GE(heading, 0);
   EXPECT_EQ(lines[heading + 1], "    TAUX NOMINAL NON CALCULABLE...");
   EXPECT_EQ(lines[heading + 2], "    ");
-  EXPECT_EQ(lines[heading + 4], "         de PERIODE = " + view.rateText(RatePanel::TegPeriod));
+  EXPECT_EQ(lines[heading + 4], "         de PERIODE = " + view.text(DossierText::TegPeriod));
   EXPECT_EQ(lines.filter(QRegularExpression("^ {4}[ 0-9]{4}[0-9] ")).size(), 27);
 }
 

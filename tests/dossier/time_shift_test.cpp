@@ -109,9 +109,9 @@ TEST(InsertShiftGroup, MovesTheRowsDownAndCountsTheNewGroup) {
   // 50-digit recomputation (12,93154316 % and 13,72620091 %).
   validateHeader(dossier, view);
   calculateDossier(dossier, view);
-  EXPECT_EQ(view.rateText(RatePanel::TegProportional), "12,9315 %");
-  EXPECT_EQ(view.rateText(RatePanel::TegActuarial), "13,7262 %");
-  EXPECT_TRUE(view.notComputable);
+  EXPECT_EQ(view.text(DossierText::TegProportional), "12,9315 %");
+  EXPECT_EQ(view.text(DossierText::TegActuarial), "13,7262 %");
+  EXPECT_TRUE(view.shown(DossierPanel::NotComputable));
 }
 
 TEST(InsertShiftGroup, NeedsAValidatedGridWithRoomLeft) {
