@@ -27,6 +27,7 @@ class DossierGrid : public QObject {
 
   // The six rate panels emptied.
   void emptyRates();
+  QPushButton* calculateButton() const { return BBt_CALCUL; }
 
   // CALCULER, ICI and RE-CALCUL !, enabled by a validation.
   void setCalculationEnabled(bool enabled);

@@ -20,38 +20,19 @@ struct TextControl {
 
 // One row per DossierText, in its order.
 constexpr TextControl kTextControls[kDossierTextCount] = {
-    {"ch_nom_emp"},
-    {"ch_capital"},
-    {"ch_nb_remb"},
-    {"ch_remb_an"},
-    {"ch_teg_ann"},
-    {"ch_fr1_txt"},
-    {"ch_fr2_txt"},
-    {"ch_fr3_txt"},
-    {"ch_fr1_val"},
-    {"ch_fr2_val"},
-    {"ch_fr3_val"},
-    {"ch_grpv"},
-    {"Panel5"},
-    {"Panel8"},
-    {"bt_valider"},
-    {"Panel1"},
-    {"Panel83"},
-    {"Panel37"},
-    {"Panel39"},
-    {"Panel82"},
-    {"Panel84"},
-    {"Panel125"},
-    {"Panel127"},
-    {"Label134"},
-    {"Panel163"},
-    {"Label136"},
-    {"Panel164"},
-    {"Panel_taea_prop"},
-    {"Panel_taea_actu"},
-    {"Panel_controle_teg", "toolTip"},
-    {"Label_controle_prop"},
-    {"Label_controle_actu"},
+    {"ch_nom_emp"},      {"ch_capital"},      {"ch_nb_remb"},
+    {"ch_remb_an"},      {"ch_teg_ann"},      {"ch_fr1_txt"},
+    {"ch_fr2_txt"},      {"ch_fr3_txt"},      {"ch_fr1_val"},
+    {"ch_fr2_val"},      {"ch_fr3_val"},      {"ch_grpv"},
+    {"Panel5"},          {"Panel8"},          {"bt_valider"},
+    {"Panel1"},          {"Panel83"},         {"Panel37"},
+    {"Panel39"},         {"Panel82"},         {"Panel84"},
+    {"Panel125"},        {"Panel127"},        {"Label134"},
+    {"Panel163"},        {"Label136"},        {"Panel164"},
+    {"Panel_taea_prop"}, {"Panel_taea_actu"}, {"ch_nature", "currentText"},
+    {"ch_date_offre"},   {"ch_usure"},        {"lb_refus"},
+    {"lb_verdict"},      {"lb_information"},  {"lb_categorie"},
+    {"lb_usure"},
 };
 
 // A row per value: a table shorter than its enum fails here.
@@ -76,15 +57,11 @@ struct PanelControl {
 
 // One row per DossierPanel, in its order.
 constexpr PanelControl kPanelControls[kDossierPanelCount] = {
-    {"Panel43", Showing::At, 20, 220},
-    {"Panel92", Showing::InFront},
-    {"Panel42", Showing::AsItStands},
-    {"Panel27", Showing::AsItStands},
-    {"Panel90", Showing::At, 456, 227},
-    {"Panel123", Showing::At, 456, 250},
-    {"Panel216", Showing::At, 468, 274},
-    {"Panel161", Showing::At, 432, 221},
-    {"Panel_controle_teg", Showing::AsItStands},
+    {"Panel43", Showing::At, 20, 220},      {"Panel92", Showing::InFront},
+    {"Panel42", Showing::AsItStands},       {"Panel27", Showing::AsItStands},
+    {"Panel90", Showing::At, 456, 227},     {"Panel123", Showing::At, 456, 250},
+    {"Panel216", Showing::At, 468, 274},    {"Panel161", Showing::At, 432, 221},
+    {"Panel_verdict", Showing::AsItStands},
 };
 static_assert(everyRowNamed(kPanelControls));
 

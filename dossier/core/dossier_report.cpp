@@ -1,6 +1,8 @@
 #include "dossier/core/dossier_report.h"
 
+#include "core/counting_rate.h"
 #include "core/numbers.h"
+#include "core/offer_control.h"
 #include "dossier/core/teg_verdict.h"
 
 namespace kalmoris {
@@ -104,14 +106,25 @@ void writeResults(PrinterTextStream& out, const DossierView& view) {
                 view.text(DossierText::LoanCost) + kUnit);
 }
 
-// After the results, the verdict on the announced TEG as the screen shows it, if it does.
-void writeVerdict(PrinterTextStream& out, const DossierView& view) {
-  const std::optional<TegVerdict> verdict = shownVerdict(view);
-  if (!verdict) return;
-  for (const QString& line :
-       verdictReportLines(*verdict, view.text(DossierText::InsuranceProportional),
-                          view.text(DossierText::InsuranceActuarial)))
-    out.writeLine(line);
+// After the results, the lines of the strip "CONTROLE DE L'OFFRE" while it shows them: with no
+// nature, the verdict on each annual TEG as the report has always written it; with one, the
+// strip's lines; then the usury ceiling, a refused entry's reason and the insurance's rate.
+void writeOfferControl(PrinterTextStream& out, const DossierView& view) {
+  if (!view.shown(DossierPanel::Verdict)) return;
+  QStringList lines;
+  if (loanNatureOf(view.text(DossierText::Nature)) == LoanNature::None) {
+    lines = verdictReportLines(judgeShownTeg(view));
+  } else {
+    lines = offerControlHeading();
+    for (DossierText line :
+         {DossierText::VerdictLine, DossierText::InformationLine, DossierText::CategoryLine})
+      lines << kLead + view.text(line);
+  }
+  for (DossierText line : {DossierText::UsuryLine, DossierText::OfferRefusal})
+    if (!view.text(line).isEmpty()) lines << kLead + view.text(line);
+  lines << insuranceRateReportLines(view.text(DossierText::InsuranceProportional),
+                                    view.text(DossierText::InsuranceActuarial));
+  for (const QString& line : lines) out.writeLine(line);
 }
 
 }  // namespace
@@ -137,7 +150,7 @@ void writeDossierReport(PrinterTextStream& out, const DossierView& view, int gro
   writeFees(out, view);
   writeGrid(out, view, groupCount);
   writeResults(out, view);
-  writeVerdict(out, view);
+  writeOfferControl(out, view);
 }
 
 }  // namespace kalmoris

@@ -41,14 +41,20 @@ enum class DossierText {
   AnnouncedValue,    // Panel163
   GridCaption,       // Label136
   GridValue,         // Panel164
-  // Beside the results: the insurance's own annual rate and the verdict on the announced TEG.
+  // Under the costs, the insurance's own annual rate.
   InsuranceProportional,  // Panel_taea_prop
   InsuranceActuarial,     // Panel_taea_actu
-  VerdictHeading,         // what the verdict compares, over it
-  ProportionalVerdict,    // Label_controle_prop
-  ActuarialVerdict,       // Label_controle_actu
+  // The strip "CONTROLE DE L'OFFRE": its entries, the reason one is refused, its lines.
+  Nature,           // ch_nature
+  OfferDate,        // ch_date_offre
+  UsuryThreshold,   // ch_usure
+  OfferRefusal,     // lb_refus
+  VerdictLine,      // lb_verdict
+  InformationLine,  // lb_information
+  CategoryLine,     // lb_categorie
+  UsuryLine,        // lb_usure
 };
-inline constexpr int kDossierTextCount = static_cast<int>(DossierText::ActuarialVerdict) + 1;
+inline constexpr int kDossierTextCount = static_cast<int>(DossierText::UsuryLine) + 1;
 
 // The header field's text.
 constexpr DossierText textOf(HeaderField field) {
@@ -70,7 +76,7 @@ enum class DossierPanel {
   GridNotice,      // P123
   NotComputable,   // P216, over the nominal rates
   Discrepancy,     // P161, over the results
-  Verdict,         // the verdict on the announced TEG, under the other panels
+  Verdict,         // the lines of the strip "CONTROLE DE L'OFFRE"
 };
 inline constexpr int kDossierPanelCount = static_cast<int>(DossierPanel::Verdict) + 1;
 

@@ -4,8 +4,8 @@
 #include "core/numbers.h"
 #include "dossier/core/dossier_checks.h"
 #include "dossier/core/insurance_rate.h"
+#include "dossier/core/offer_check.h"
 #include "dossier/core/spaced_number.h"
-#include "dossier/core/teg_verdict.h"
 
 #include <array>
 #include <cmath>
@@ -155,7 +155,7 @@ void calculateDossier(LoanDossier& dossier, DossierView& view) {
   view.writeText(DossierText::LoanCost, FormatFixed(dossier.totals.loanCost.toReal(), 8, 2));
   if (const auto discrepancy = lastDiscrepancy(dossier)) showDiscrepancy(view, *discrepancy);
   if (noRate) throw *noRate;
-  showVerdict(judgeShownTeg(view), view);
+  showOfferControl(dossier, view);
 }
 
 }  // namespace kalmoris

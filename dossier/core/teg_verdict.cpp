@@ -45,30 +45,14 @@ TegVerdict judgeShownTeg(const DossierView& view) {
                            view.text(DossierText::TegActuarial));
 }
 
-void showVerdict(const TegVerdict& verdict, DossierView& view) {
-  const auto show = [&view](DossierText line, const QString& text, Tone tone) {
-    view.writeText(line, text);
-    view.setTone(line, tone);
+std::array<TonedLine, 2> verdictLines(const TegVerdict& verdict) {
+  if (verdict.announcement != TegVerdict::Announcement::Given)
+    return {TonedLine{nothingToCompareLine(verdict.announcement), Tone::None}, TonedLine{}};
+  const auto judged = [](const char* kind, const RateComparison& comparison) {
+    return TonedLine{verdictLine(QString::fromLatin1(kind), comparison),
+                     comparison.exact() ? Tone::Green : Tone::Red};
   };
-  const bool given = verdict.announcement == TegVerdict::Announcement::Given;
-  if (given) {
-    const auto tone = [](const RateComparison& comparison) {
-      return comparison.exact() ? Tone::Green : Tone::Red;
-    };
-    show(DossierText::ProportionalVerdict,
-         verdictLine(QStringLiteral("PROPORTIONNEL"), verdict.proportional),
-         tone(verdict.proportional));
-    show(DossierText::ActuarialVerdict, verdictLine(QStringLiteral("ACTUARIEL"), verdict.actuarial),
-         tone(verdict.actuarial));
-  } else {
-    show(DossierText::ProportionalVerdict, nothingToCompareLine(verdict.announcement), Tone::None);
-    show(DossierText::ActuarialVerdict, QString(), Tone::None);
-  }
-  view.writeText(DossierText::VerdictHeading,
-                 given ? QStringLiteral("TEG annoncé %1 % contre le TEG calculé, à la décimale")
-                             .arg(announcedRateText(verdict.announced))
-                       : QStringLiteral("Contrôle du TEG annoncé"));
-  view.setShown(DossierPanel::Verdict, true);
+  return {judged("PROPORTIONNEL", verdict.proportional), judged("ACTUARIEL", verdict.actuarial)};
 }
 
 std::optional<TegVerdict> shownVerdict(const DossierView& view) {
@@ -96,8 +80,7 @@ QString announcedRateText(Real announced) {
   return text;
 }
 
-QStringList verdictReportLines(const TegVerdict& verdict, const QString& insuranceProportional,
-                               const QString& insuranceActuarial) {
+QStringList verdictReportLines(const TegVerdict& verdict) {
   QStringList lines = offerControlHeading();
   if (verdict.announcement == TegVerdict::Announcement::Given) {
     lines << kLead + QStringLiteral("Taux Effectif Global annoncé: ") +
@@ -107,10 +90,13 @@ QStringList verdictReportLines(const TegVerdict& verdict, const QString& insuran
   } else {
     lines << kLead + nothingToCompareLine(verdict.announcement);
   }
-  lines << kLead + QStringLiteral("TAUX ANNUEL EFFECTIF DE L'ASSURANCE:")
-        << kLead + QStringLiteral("     PROPORTIONNEL = ") + insuranceProportional +
-               QStringLiteral("   ACTUARIEL = ") + insuranceActuarial;
   return lines;
+}
+
+QStringList insuranceRateReportLines(const QString& proportional, const QString& actuarial) {
+  return {kLead + QStringLiteral("TAUX ANNUEL EFFECTIF DE L'ASSURANCE:"),
+          kLead + QStringLiteral("     PROPORTIONNEL = ") + proportional +
+              QStringLiteral("   ACTUARIEL = ") + actuarial};
 }
 
 }  // namespace kalmoris
