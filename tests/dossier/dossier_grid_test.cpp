@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QRadioButton>
 #include <QtTest>
 
 using namespace kalmoris::testing;
@@ -297,6 +298,22 @@ class DossierGridTest : public ScreenFixture {
     QCOMPARE(d.cell(1, 3), QString("2304.69"));
     QCOMPARE(d.text("ch_grpv"), QString(" 3"));
     QVERIFY2(!calculationEnabled(d), "a new block count waits for its validation");
+  }
+
+  void shiftHelperCountsByTheCalendarFromTheTwoDates() {
+    typeValidatedLoan(d);
+    d.clickCell(1, 2);
+    platform().expectedDialogs << "Insérer un décalage";
+    d.trigger("Insere_decalage");
+    ScreenDriver shift(d.screen()->findChild<QDialog*>("DialogueDecalage"));
+    shift.click("calendrier");
+    QVERIFY2(shift.find<QRadioButton>("par_dates")->isChecked(), "the calendar needs the dates");
+    shift.type("ch_date_versement", "12/01/2013");
+    shift.type("ch_date_echeance", "15/02/2013");
+    QCOMPARE(shift.text("apercu"),
+             QString("Première échéance à 1 mois + 3 / 366 du versement : 0,098361 période"));
+    shift.click("Inserer");
+    QCOMPARE(d.cell(2, 2), QString(" 0,098361"));
   }
 
   void failedCalculationLeavesWhatWasShown_data() {
