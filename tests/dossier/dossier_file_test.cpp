@@ -2,7 +2,6 @@
 
 #include "dossier/core/grid_calculation.h"
 #include "dossier/core/header_validation.h"
-#include "dossier/core/offer_choices.h"
 #include "dossier/core/worked_examples.h"
 #include "tests/core/failure_expectations.h"
 #include "tests/dossier/dossier_samples.h"
@@ -320,32 +319,6 @@ TEST(DossierFileRoundTrip, ReopenedExampleValidatesAndCalculatesToTheSameResults
   EXPECT_EQ(reopened.view.cells, typed.cells);
   EXPECT_EQ(reopened.view.text(DossierText::LoanCost), typed.text(DossierText::LoanCost));
   EXPECT_EQ(reopened.view.text(DossierText::TegProportional), "12,8267 %");
-}
-
-// The offer's entries kept beside a dossier file read back as written; what is not such a
-// file, or not such an entry, is left out.
-TEST(OfferChoices, ReadBackAsWrittenAndNothingElse) {
-  HeadlessDossierView typed;
-  typed.writeText(DossierText::Nature, "Immobilier");
-  typed.writeText(DossierText::OfferDate, "15/01/2026");
-  typed.writeText(DossierText::UsuryThreshold, "5,13");
-  HeadlessDossierView shown;
-  showOfferChoices(encodeOfferChoices(typed), shown);
-  EXPECT_EQ(shown.texts, typed.texts);
-  EXPECT_TRUE(encodeOfferChoices(HeadlessDossierView{}).isEmpty()) << "no entry, no file";
-  EXPECT_EQ(offerChoicesPath("/d/PRET.TEG"), "/d/PRET.TEG.controle");
-
-  for (const char* junk : {"", "{pas du JSON", "[\"Immobilier\"]"}) {
-    HeadlessDossierView view;
-    showOfferChoices(junk, view);
-    EXPECT_EQ(view.texts, HeadlessDossierView{}.texts) << junk;
-  }
-  HeadlessDossierView partly;
-  showOfferChoices(R"({"ch_nature": "Viager", "ch_date_offre": 15012026, "ch_usure": "5"})",
-                   partly);
-  EXPECT_EQ(partly.text(DossierText::Nature), "");
-  EXPECT_EQ(partly.text(DossierText::OfferDate), "");
-  EXPECT_EQ(partly.text(DossierText::UsuryThreshold), "5");
 }
 
 }  // namespace

@@ -252,8 +252,8 @@ class DossierFilesTest : public ScreenFixture {
     QCOMPARE(d.cell(5, 2), QString(" 2393,69"));
   }
 
-  // The offer's entries are kept beside the dossier file, never in it, come back when it is
-  // opened and leave a dossier opened without them empty.
+  // The offer's entries are kept beside the dossier file, never in it, and come back when it is
+  // opened; entries that are not texts, or a nature not on the list, are left out.
   void offerEntriesAreKeptBesideTheDossierFile() {
     typeValidatedLoan(d);
     d.choose("ch_nature", "Consommation");
@@ -266,7 +266,7 @@ class DossierFilesTest : public ScreenFixture {
     QVERIFY(!kept.contains("ch_usure"));
 
     write(path("autre.TEG"), kTypedDossier);
-    write(path("autre.TEG.controle"), "{pas du JSON");
+    write(path("autre.TEG.controle"), R"({"ch_nature": "Viager", "ch_date_offre": 15012026})");
     open(path("autre.TEG"));
     QVERIFY(takeErrors().isEmpty());
     QCOMPARE(d.text("ch_nature"), QString());

@@ -310,8 +310,6 @@ class DossierGridTest : public ScreenFixture {
     QVERIFY2(shift.find<QRadioButton>("par_dates")->isChecked(), "the calendar needs the dates");
     shift.type("ch_date_versement", "12/01/2013");
     shift.type("ch_date_echeance", "15/02/2013");
-    QCOMPARE(shift.text("apercu"),
-             QString("Première échéance à 1 mois + 3 / 366 du versement : 0,098361 période"));
     shift.click("Inserer");
     QCOMPARE(d.cell(2, 2), QString(" 0,098361"));
   }

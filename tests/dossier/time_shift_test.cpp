@@ -118,8 +118,6 @@ TEST_P(CalendarShift, InsertsItsCount) {
 INSTANTIATE_TEST_SUITE_P(Monthly, CalendarShift,
                          ::testing::Values(CalendarCase{"ThreeDaysOfALeapYearAfterAMonth",
                                                         "12/01/2013", "15/02/2013", " 0,098361"},
-                                           CalendarCase{"ThreeDaysOfACommonYearAfterAMonth",
-                                                        "12/01/2012", "15/02/2012", " 0,098630"},
                                            CalendarCase{"LessThanAPeriodAfterThePayoutIsNegative",
                                                         "15/02/2015", "01/03/2015", " -0,539726"}),
                          [](const auto& info) { return std::string(info.param.name); });
