@@ -5,7 +5,6 @@
 #include "ui/colors.h"
 #include "ui/controls.h"
 #include "ui/enter_chain.h"
-#include "ui/handler.h"
 #include "ui/panel.h"
 
 #include <QComboBox>
@@ -13,8 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <utility>
 
 namespace kalmoris {
 
@@ -123,8 +120,7 @@ void OfferStrip::linkKeys(QWidget* before, QPushButton* calculate) {
 
 void OfferStrip::hideLines() {
   Panel_verdict->hide();
-  for (QWidget* entry : {static_cast<QWidget*>(ch_date_offre), static_cast<QWidget*>(ch_usure)})
-    colors::setBackground(entry, colors::White);
+  for (QLineEdit* entry : {ch_date_offre, ch_usure}) colors::setBackground(entry, colors::White);
 }
 
 void OfferStrip::empty() {
