@@ -137,89 +137,18 @@ void DossierGrid::describeControls() {
     controls::describe(widget, QString::fromUtf8(description));
 }
 
-QString DossierGrid::cellText(int col, int row) const {
-  return StringGrid1->cell(col, row);
-}
-
-void DossierGrid::writeCell(int col, int row, const QString& text) {
-  StringGrid1->setCell(col, row, text);
-}
-
-void DossierGrid::setRowCount(int rows) {
-  StringGrid1->setRowCount(rows);
-}
-
 // A refused block count sets the count in force to 0 while the rows of the previous loan are
 // still held: they go too, or the next validation would bring them back.
 void DossierGrid::emptyGroupRows() {
   StringGrid1->emptyRowsFrom(1);
 }
 
-void DossierGrid::hideDiscrepancy() {
-  Panel161->hide();
-}
-
-void DossierGrid::hideGridNotice() {
-  Panel123->hide();
-}
-
-void DossierGrid::hideGridHelp() {
-  Panel90->hide();
-}
-
 void DossierGrid::showGridHelp() {
   Panel90->showAt(456, 227);
 }
 
-void DossierGrid::showNotComputable() {
-  Panel216->showAt(468, 274);
-}
-
-void DossierGrid::hideNotComputable() {
-  Panel216->hide();
-}
-
-bool DossierGrid::notComputableShown() const {
-  return !Panel216->isHidden();
-}
-
-Panel* DossierGrid::ratePanel(RatePanel which) const {
-  const std::array<Panel*, kRatePanelCount> panels = {Panel1,  Panel83, Panel37,
-                                                      Panel39, Panel82, Panel84};
-  return panels[static_cast<std::size_t>(which)];
-}
-
-QString DossierGrid::rateText(RatePanel panel) const {
-  return ratePanel(panel)->text();
-}
-
-void DossierGrid::writeRate(RatePanel panel, const QString& text) {
-  ratePanel(panel)->setText(text);
-}
-
 void DossierGrid::emptyRates() {
   for (Panel* rate : {Panel1, Panel83, Panel37, Panel39, Panel82, Panel84}) rate->clear();
-}
-
-QString DossierGrid::insuranceCostText() const {
-  return Panel125->text();
-}
-
-QString DossierGrid::loanCostText() const {
-  return Panel127->text();
-}
-
-void DossierGrid::writeCosts(const QString& insuranceCost, const QString& loanCost) {
-  Panel125->setText(insuranceCost);
-  Panel127->setText(loanCost);
-}
-
-void DossierGrid::showDiscrepancy(const Discrepancy& discrepancy) {
-  Label134->setText(discrepancy.announcedCaption);
-  Panel163->setText(discrepancy.announcedValue);
-  Label136->setText(discrepancy.gridCaption);
-  Panel164->setText(discrepancy.gridValue);
-  Panel161->showAt(432, 221);
 }
 
 void DossierGrid::setCalculationEnabled(bool enabled) {

@@ -1,18 +1,17 @@
 #pragma once
 
-#include "dossier/core/dossier_view.h"
 #include "dossier/core/loan_dossier.h"
 
 #include <QObject>
 
 class QAction;
 class QGroupBox;
-class QLabel;
 class QPushButton;
 class QWidget;
 
 namespace kalmoris {
 
+class DossierView;
 class Panel;
 class StringGrid;
 
@@ -26,26 +25,9 @@ class DossierGrid : public QObject {
  public:
   DossierGrid(QWidget* parent, LoanDossier& dossier, DossierView& view);
 
-  QString cellText(int col, int row) const;
-  void writeCell(int col, int row, const QString& text);
-  void setRowCount(int rows);
-  // Every cell of every group row the grid holds emptied, whatever the block count in force;
-  // the row count stays.
-  void emptyGroupRows();
-
-  void hideDiscrepancy();
-  void hideGridNotice();
-  void hideGridHelp();
-  void showNotComputable();
-  void hideNotComputable();
-  bool notComputableShown() const;
-  QString rateText(RatePanel panel) const;
-  void writeRate(RatePanel panel, const QString& text);
+  // The six rate panels emptied.
   void emptyRates();
-  QString insuranceCostText() const;
-  QString loanCostText() const;
-  void writeCosts(const QString& insuranceCost, const QString& loanCost);
-  void showDiscrepancy(const Discrepancy& discrepancy);
+  QPushButton* calculateButton() const { return BBt_CALCUL; }
 
   // CALCULER, ICI and RE-CALCUL !, enabled by a validation.
   void setCalculationEnabled(bool enabled);
@@ -78,7 +60,9 @@ class DossierGrid : public QObject {
   void describeControls();
   void createShiftAction();
   void showGridHelp();
-  Panel* ratePanel(RatePanel which) const;
+  // Every cell of every group row the grid holds emptied, whatever the block count in force;
+  // the row count stays.
+  void emptyGroupRows();
 
   LoanDossier& dossier_;
   DossierView& view_;
@@ -101,10 +85,8 @@ class DossierGrid : public QObject {
   Panel* Panel123;  // cover after an edit of the grid
   Panel* Panel216;  // nominal rate not computable
   Panel* Panel161;  // discrepancy panel over the results
-  QLabel* Label134;
-  Panel* Panel163;
-  QLabel* Label136;
-  Panel* Panel164;
+  Panel* Panel163;  // the header's value
+  Panel* Panel164;  // the grid's value
   QPushButton* Pan_EFF_DISCOR_;
 };
 

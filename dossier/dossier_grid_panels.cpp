@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <utility>
+
 namespace kalmoris {
 
 namespace {
@@ -83,14 +85,13 @@ void DossierGrid::createDiscrepancyPanel() {
        "calcul aura été lancé alors qu'il manquait des éléments essentiels dans la grille"},
       QRect(8, 24, 290, 110));
   const QFont captionFont = controls::boldFont(7);
-  Label134 = controls::label(Panel161, "Label134", QString(), QRect(8, 138, 206, 22));
-  Label134->setFont(captionFont);
-  Label134->setWordWrap(true);
+  for (const auto& [name, top] : {std::pair{"Label134", 138}, std::pair{"Label136", 164}}) {
+    QLabel* caption = controls::label(Panel161, name, QString(), QRect(8, top, 206, 22));
+    caption->setFont(captionFont);
+    caption->setWordWrap(true);
+  }
   Panel163 =
       controls::panel(Panel161, "Panel163", QString(), QRect(216, 138, 82, 22), colors::White);
-  Label136 = controls::label(Panel161, "Label136", QString(), QRect(8, 164, 206, 22));
-  Label136->setFont(captionFont);
-  Label136->setWordWrap(true);
   Panel164 =
       controls::panel(Panel161, "Panel164", QString(), QRect(216, 164, 82, 22), colors::White);
   for (Panel* value : {Panel163, Panel164}) {

@@ -127,8 +127,8 @@ void DossierHeader::createFields() {
   ch_fr1_val = amounts[0];
   ch_fr2_val = amounts[1];
   ch_fr3_val = amounts[2];
-  Panel5 = caption(parent, "Panel5", "TOTAL des FRAIS", QRect(kFeeCaption, 122, 196, kRowHeight),
-                   colors::Green);
+  caption(parent, "Panel5", "TOTAL des FRAIS", QRect(kFeeCaption, 122, 196, kRowHeight),
+          colors::Green);
   Panel8 = controls::panel(parent, "Panel8", QString(), QRect(kFeeAmount, 122, 94, kRowHeight),
                            colors::White);
   Panel8->setCaptionAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -179,8 +179,9 @@ void DossierHeader::createSignals() {
                           QRect(8, 2, 410, 40))
       ->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 
-  Panel92 = hiddenPanel(parent, "Panel92", QRect(2, 216, 730, 64), colors::White);
+  Panel* Panel92 = hiddenPanel(parent, "Panel92", QRect(2, 216, 730, 64), colors::White);
   panel_texts::code(Panel92, "P92");
+  controls::describe(Panel92, QStringLiteral("Avertissement (P92)"));
   QLabel* warning = panel_texts::heading(
       Panel92, "Titre_Panel92", QStringLiteral("IMPERATIF: compléter les zones rouges..."), 10);
   warning->setFont(controls::boldFont(12));
@@ -189,8 +190,9 @@ void DossierHeader::createSignals() {
                        QStringLiteral("Sinon il y aurait des risques de blocage du logiciel"), 34)
       ->setFont(QFont(QStringLiteral("Arial"), 9));
 
-  Panel27 = controls::panel(parent, "Panel27", QStringLiteral("MASQUE PROVISOIRE"),
-                            QRect(0, 600, 740, 40), colors::Silver);
+  // Out of sight; the validation hides it.
+  controls::panel(parent, "Panel27", QStringLiteral("MASQUE PROVISOIRE"), QRect(0, 600, 740, 40),
+                  colors::Silver);
 }
 
 // Enter moves to the next header field; from the last fee, to the validate button.
@@ -231,7 +233,6 @@ void DossierHeader::describeControls() {
       {Pan_AIDE_EFF_DONN_, "Aide : effacer les données"},
       {Panel11, "Signal de validation"},
       {Panel42, "Consignes de la grille"},
-      {Panel92, "Avertissement (P92)"},
   };
   for (const auto& [widget, description] : descriptions)
     controls::describe(widget, QString::fromUtf8(description));
@@ -243,50 +244,6 @@ DossierHeader::Tabs DossierHeader::tabs() const {
 
 QLineEdit* DossierHeader::field(HeaderField which) const {
   return fields_[static_cast<std::size_t>(which)];
-}
-
-void DossierHeader::markField(HeaderField which, bool failed) {
-  colors::setBackground(field(which), failed ? colors::Red : colors::White);
-}
-
-void DossierHeader::showWarning(bool shown) {
-  if (shown)
-    Panel92->showAt(Panel92->x(), Panel92->y());
-  else
-    Panel92->hide();
-}
-
-void DossierHeader::placeWarning(bool tall) {
-  Panel92->setGeometry(2, 216, 730, tall ? 200 : Panel92->height());
-  Panel92->showAt(2, 216);
-}
-
-void DossierHeader::setValidateCaption(const QString& caption) {
-  bt_valider->setText(caption);
-}
-
-void DossierHeader::enableValidate() {
-  bt_valider->setEnabled(true);
-}
-
-void DossierHeader::showGridPrompt() {
-  Panel42->show();
-}
-
-QString DossierHeader::feeTotalCaption() const {
-  return Panel5->text();
-}
-
-QString DossierHeader::feeTotalText() const {
-  return Panel8->text();
-}
-
-void DossierHeader::writeFeeTotal(const QString& text) {
-  Panel8->setText(text);
-}
-
-void DossierHeader::hideMask() {
-  Panel27->hide();
 }
 
 void DossierHeader::finishValidation() {

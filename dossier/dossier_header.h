@@ -37,16 +37,6 @@ class DossierHeader : public QObject {
   QPushButton* eraseButton() const { return effac_tout; }
 
   QLineEdit* field(HeaderField which) const;
-  void markField(HeaderField which, bool failed);
-  void showWarning(bool shown);  // P92 where it stands
-  void placeWarning(bool tall);  // P92 over the grid area, 200 high if tall
-  void setValidateCaption(const QString& caption);
-  void enableValidate();
-  void showGridPrompt();
-  QString feeTotalCaption() const;
-  QString feeTotalText() const;
-  void writeFeeTotal(const QString& text);
-  void hideMask();
   // The header's end of every validation: erase-all enabled, the bars validated, the prompt.
   void finishValidation();
 
@@ -96,7 +86,6 @@ class DossierHeader : public QObject {
   QLineEdit* ch_fr3_val;
   QLineEdit* ch_teg_ann;
   QPushButton* Pan_AIDE_FRAIS_;
-  Panel* Panel5;  // caption "TOTAL des FRAIS"
   Panel* Panel8;  // the fee total
   QPushButton* bt_valider;
   QPushButton* Pan_AIDE_VALIDER_;
@@ -105,8 +94,6 @@ class DossierHeader : public QObject {
   Panel* Panel10;  // red bar under the header fields
   Panel* Panel11;  // red bar under the validate button
   Panel* Panel42;  // grid prompt
-  Panel* Panel92;  // red warning on failed fields
-  Panel* Panel27;  // placeholder mask, out of sight
   std::array<QLineEdit*, kHeaderFieldCount> fields_;
 };
 

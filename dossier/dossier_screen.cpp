@@ -5,8 +5,9 @@
 #include "dossier/dossier_grid.h"
 #include "dossier/dossier_header.h"
 #include "dossier/dossier_help.h"
+#include "dossier/insurance_rate_row.h"
+#include "dossier/offer_strip.h"
 #include "dossier/screen_view.h"
-#include "dossier/teg_check.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
 #include "ui/handler.h"
@@ -25,13 +26,16 @@ TForm2* Form2 = nullptr;
 
 namespace {
 const QString kCaption = QStringLiteral("-2- VERIFICATION DE TAUX EFFECTIF GLOBAL.");
+// 130 pixels below the dossier's 570 hold the strip "CONTROLE DE L'OFFRE".
+constexpr QSize kSize(740, 700);
 }  // namespace
 
-TForm2::TForm2() : Screen("Form2", kCaption, QSize(740, 570)) {
+TForm2::TForm2() : Screen("Form2", kCaption, kSize) {
   view_ = std::make_unique<ScreenView>(*this);
   createMenus();
   createClientArea();
   createParts();
+  view_->bind();
   createConnections();
   FormCreate();
 }
@@ -39,7 +43,7 @@ TForm2::TForm2() : Screen("Form2", kCaption, QSize(740, 570)) {
 TForm2::~TForm2() = default;
 
 void TForm2::FormCreate() {
-  resize(740, 570);
+  resize(kSize);
   OUVRE_DOSSIER->setGeometry(25, 0, 740, OUVRE_DOSSIER->height());
 }
 
@@ -84,9 +88,10 @@ void TForm2::createClientArea() {
 void TForm2::createParts() {
   header_ = new DossierHeader(OUVRE_DOSSIER, dossier_, *view_);
   grid_ = new DossierGrid(OUVRE_DOSSIER, dossier_, *view_);
-  check_ = new TegCheck(OUVRE_DOSSIER);
+  insuranceRates_ = new InsuranceRateRow(OUVRE_DOSSIER);
   help_ = new DossierHelp(ClientArea, OUVRE_DOSSIER);
   examples_ = new DossierExamples(ClientArea, OUVRE_DOSSIER, dossier_, *view_, *header_, *grid_);
+  strip_ = new OfferStrip(ClientArea);
 }
 
 void TForm2::createConnections() {
@@ -99,10 +104,12 @@ void TForm2::createConnections() {
   onTriggered(Men_RETOUR_MENU1_, this, &TForm2::Men_RETOUR_MENU1_Click);
 
   connect(header_, &DossierHeader::changed, grid_, &DossierGrid::waitForValidation);
-  connect(grid_, &DossierGrid::resultsCovered, check_, &TegCheck::hideVerdict);
-  connect(grid_, &DossierGrid::resultsEmptied, check_, &TegCheck::clear);
-  connect(header_->field(HeaderField::AnnouncedTeg), &QLineEdit::textChanged, check_,
-          &TegCheck::hideVerdict);
+  connect(grid_, &DossierGrid::resultsCovered, strip_, &OfferStrip::hideLines);
+  connect(grid_, &DossierGrid::resultsEmptied, strip_, &OfferStrip::hideLines);
+  connect(grid_, &DossierGrid::resultsEmptied, insuranceRates_, &InsuranceRateRow::clear);
+  connect(header_->field(HeaderField::AnnouncedTeg), &QLineEdit::textChanged, strip_,
+          &OfferStrip::hideLines);
+  strip_->linkKeys(header_->field(HeaderField::AnnouncedTeg), grid_->calculateButton());
   onClick(header_->eraseButton(), this, &TForm2::effac_toutClick);
   const DossierHeader::Tabs tabs = header_->tabs();
   onClick(tabs.title, help_, &DossierHelp::Panel16Click);
@@ -114,6 +121,7 @@ void TForm2::createConnections() {
   const auto typed = [this] { modified_ = true; };
   connect(header_, &DossierHeader::edited, this, typed);
   connect(grid_, &DossierGrid::edited, this, typed);
+  connect(strip_, &OfferStrip::edited, this, typed);
   connect(examples_, &DossierExamples::dossierReplaced, this, [this] { modified_ = false; });
 }
 
@@ -122,12 +130,13 @@ void TForm2::effac_toutClick() {
 }
 
 // Erase-all: the header waits for its validation, the grid and the results are emptied, then
-// the header's fields.
+// the header's fields and the offer's entries.
 void TForm2::eraseAll() {
   header_->showWaitingLook();
   help_->hideEraseHelp();
   grid_->erase();
   header_->eraseFields();
+  strip_->empty();
   modified_ = false;  // nothing is left to save
 }
 

@@ -14,12 +14,14 @@ class DossierExamples;
 class DossierGrid;
 class DossierHeader;
 class DossierHelp;
+class InsuranceRateRow;
+class OfferStrip;
 class Panel;
-class TegCheck;
 
 // "-2- VERIFICATION DE TAUX EFFECTIF GLOBAL.": the verification of a loan's TEG. The header
 // is typed and validated, the grid of repayment groups filled and calculated; dossiers are
-// saved as ".TEG" files and printed; help panels and three worked examples teach the way.
+// saved as ".TEG" files and printed; help panels and three worked examples teach the way. Under
+// it, a strip controls the loan offer as the law reads it.
 // The screen holds its menu bar and the parts it is made of, and wires them together.
 class TForm2 : public Screen {
   Q_OBJECT
@@ -79,14 +81,15 @@ class TForm2 : public Screen {
   QAction* Men_RETOUR_MENU1_;
 
   QWidget* ClientArea;   // the screen below its menu bar
-  Panel* OUVRE_DOSSIER;  // the main panel carrying the dossier
+  Panel* OUVRE_DOSSIER;  // the main panel carrying the dossier, the offer's strip under it
 
   // The parts, owned by the panels that carry them.
   DossierHeader* header_;
   DossierGrid* grid_;
   DossierHelp* help_;
   DossierExamples* examples_;
-  TegCheck* check_;
+  InsuranceRateRow* insuranceRates_;
+  OfferStrip* strip_;
 };
 
 extern TForm2* Form2;

@@ -72,9 +72,12 @@ void ShiftDialog::createControls() {
       choice(convention, "mois_normalise", QStringLiteral("mois normalisé (année de 365 jours)"));
   mois_normalise->setChecked(true);
   mois_30 = choice(convention, "mois_30", QStringLiteral("mois de 30 jours (année de 360 jours)"));
+  calendrier = choice(convention, "calendrier",
+                      QStringLiteral("calendrier (périodes entières + jours sur 365 ou 366)"));
   auto* conventionLayout = new QVBoxLayout(convention);
   conventionLayout->addWidget(mois_normalise);
   conventionLayout->addWidget(mois_30);
+  conventionLayout->addWidget(calendrier);
 
   apercu = new QLabel(this);
   apercu->setObjectName(QStringLiteral("apercu"));
@@ -105,18 +108,22 @@ void ShiftDialog::createControls() {
 void ShiftDialog::createConnections() {
   for (QLineEdit* edit : {ch_jours, ch_date_versement, ch_date_echeance})
     connect(edit, &QLineEdit::textChanged, this, &ShiftDialog::showSummary);
-  for (QRadioButton* button : {par_jours, par_dates, mois_normalise, mois_30})
+  for (QRadioButton* button : {par_jours, par_dates, mois_normalise, mois_30, calendrier})
     connect(button, &QRadioButton::toggled, this, &ShiftDialog::showSummary);
   // Typing in a field chooses its way of giving the shift.
   connect(ch_jours, &QLineEdit::textEdited, par_jours, [this] { par_jours->setChecked(true); });
   for (QLineEdit* date : {ch_date_versement, ch_date_echeance})
     connect(date, &QLineEdit::textEdited, par_dates, [this] { par_dates->setChecked(true); });
+  // The calendar counts from the two dates.
+  connect(calendrier, &QRadioButton::clicked, par_dates, [this] { par_dates->setChecked(true); });
 }
 
 ShiftEntry ShiftDialog::entry() const {
+  const DayCount convention = calendrier->isChecked() ? DayCount::Calendar
+                              : mois_30->isChecked()  ? DayCount::ThirtyDayMonth
+                                                      : DayCount::NormalisedMonth;
   return {par_dates->isChecked(), ch_jours->text(), ch_date_versement->text(),
-          ch_date_echeance->text(),
-          mois_30->isChecked() ? DayCount::ThirtyDayMonth : DayCount::NormalisedMonth};
+          ch_date_echeance->text(), convention};
 }
 
 // What "Insérer" will write, once the entries can be used; nothing is refused while typing.

@@ -11,7 +11,8 @@ class QRadioButton;
 namespace kalmoris {
 
 // "Insérer un décalage" before a row of the dossier's grid: a number of days, or the dates of
-// the payout and of the first instalment, and the day-count convention. "Insérer" keeps the
+// the payout and of the first instalment, and the day-count convention (the calendar of the
+// credit directives needs the dates). "Insérer" keeps the
 // dialog open with a French message while the entries cannot be used.
 class ShiftDialog : public QDialog {
   Q_OBJECT
@@ -40,6 +41,7 @@ class ShiftDialog : public QDialog {
   QLineEdit* ch_date_echeance;
   QRadioButton* mois_normalise;
   QRadioButton* mois_30;
+  QRadioButton* calendrier;
   QLabel* apercu;
   QLabel* message;
 };

@@ -4,22 +4,14 @@
 
 namespace kalmoris {
 
-namespace {
-std::size_t indexOf(HeaderField field) {
-  return static_cast<std::size_t>(field);
-}
-}  // namespace
-
-HeadlessDossierView::HeadlessDossierView() : validateCaption(captions::kValidate) {
-  fields[indexOf(HeaderField::BlockCount)] = QStringLiteral("2");
-}
-
-QString HeadlessDossierView::fieldText(HeaderField field) const {
-  return fields[indexOf(field)];
-}
-
-void HeadlessDossierView::writeField(HeaderField field, const QString& text) {
-  fields[indexOf(field)] = text;
+// As a fresh screen shows it: "2" blocks, the validate and fee total captions, the grid's
+// instructions and the provisional mask.
+HeadlessDossierView::HeadlessDossierView() {
+  writeField(HeaderField::BlockCount, QStringLiteral("2"));
+  writeText(DossierText::ValidateCaption, captions::kValidate);
+  writeText(DossierText::FeeTotalCaption, captions::kFeeTotal);
+  setShown(DossierPanel::GridHelp, true);
+  setShown(DossierPanel::Mask, true);
 }
 
 QString HeadlessDossierView::cellText(int col, int row) const {
@@ -27,48 +19,25 @@ QString HeadlessDossierView::cellText(int col, int row) const {
   return found == cells.end() ? QString() : found->second;
 }
 
-void HeadlessDossierView::writeCell(int col, int row, const QString& text) {
-  cells[{col, row}] = text;
-}
-
-void HeadlessDossierView::markField(HeaderField field, bool fieldFailed) {
-  failed[indexOf(field)] = fieldFailed;
-}
-
-bool HeadlessDossierView::fieldFailed(HeaderField field) const {
-  return failed[indexOf(field)];
-}
-
 void HeadlessDossierView::placeWarning(bool tall) {
-  warningShown = true;
+  setShown(DossierPanel::Warning, true);
   warningTall = warningTall || tall;
-}
-
-QString HeadlessDossierView::feeTotalCaption() const {
-  return captions::kFeeTotal;
 }
 
 void HeadlessDossierView::finishValidation() {
   calculationEnabled = true;
-  gridPromptShown = true;
+  setShown(DossierPanel::GridPrompt, true);
 }
 
-QString HeadlessDossierView::rateText(RatePanel panel) const {
-  return rates[static_cast<std::size_t>(panel)];
+std::array<QString, kHeaderFieldCount> HeadlessDossierView::fields() const {
+  std::array<QString, kHeaderFieldCount> header;
+  for (std::size_t k = 0; k < header.size(); ++k) header[k] = texts[k];
+  return header;
 }
 
-void HeadlessDossierView::writeRate(RatePanel panel, const QString& text) {
-  rates[static_cast<std::size_t>(panel)] = text;
-}
-
-void HeadlessDossierView::writeCosts(const QString& insurance, const QString& loan) {
-  insuranceCost = insurance;
-  loanCost = loan;
-}
-
-void HeadlessDossierView::showDiscrepancy(const Discrepancy& shown) {
-  discrepancyShown = true;
-  discrepancy = shown;
+Discrepancy HeadlessDossierView::discrepancy() const {
+  return {text(DossierText::AnnouncedCaption), text(DossierText::AnnouncedValue),
+          text(DossierText::GridCaption), text(DossierText::GridValue)};
 }
 
 }  // namespace kalmoris

@@ -23,6 +23,8 @@
 #include <QTableView>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 // The real platform, printing into a PDF file of the output folder instead of asking for it.
@@ -118,6 +120,36 @@ void pictureShiftDialog(const Pictures& pictures) {
   dialog->reject();
 }
 
+// The European Commission's first worked example of a TAEG (200 000 at 6 %, 4 000 of fees,
+// 240 monthly instalments of 1 432,86), as a real-estate offer of 15/01/2026 announcing
+// 6,4 % with a usury threshold of 5,13 %, in the strip "CONTROLE DE L'OFFRE".
+void pictureOfferControl(const Pictures& pictures) {
+  using namespace kalmoris;
+  pictures.click(Form2, "effac_tout");
+  const std::pair<const char*, const char*> header[] = {
+      {"ch_nom_emp", "exemple 1 de la Commission"},
+      {"ch_capital", "200000"},
+      {"ch_nb_remb", "240"},
+      {"ch_remb_an", "12"},
+      {"ch_fr1_txt", "frais"},
+      {"ch_fr1_val", "4000"},
+      {"ch_teg_ann", "6,4"}};
+  for (const auto& [field, text] : header) pictures.type(Form2, field, text);
+  pictures.click(Form2, "bt_valider");
+  auto* grid = Form2->findChild<StringGrid*>(QStringLiteral("StringGrid1"));
+  auto* nature = Form2->findChild<QComboBox*>(QStringLiteral("ch_nature"));
+  if (!grid || !nature) return;
+  const char* const rows[2][4] = {{"-200000", "1", "0", "4000"}, {"1432.86", "240", "0", "0"}};
+  for (int row = 1; row <= 2; ++row)
+    for (int col = 1; col <= 4; ++col)
+      grid->setCell(col, row, QString::fromLatin1(rows[row - 1][col - 1]));
+  nature->setCurrentText(QStringLiteral("Immobilier"));
+  pictures.type(Form2, "ch_date_offre", "15/01/2026");
+  pictures.type(Form2, "ch_usure", "5,13");
+  pictures.click(Form2, "BBt_CALCUL");
+  pictures.save(Form2, "dossier-control.png");
+}
+
 void pictureCalculators(const Pictures& pictures) {
   using namespace kalmoris;
   pictures.click(Form1, "calc_taux");
@@ -209,6 +241,7 @@ int main(int argc, char* argv[]) {
     pictureMenu(pictures);
     pictureDossier(pictures);
     pictureShiftDialog(pictures);
+    pictureOfferControl(pictures);
     pictureCalculators(pictures);
     pictureAmortization(pictures);
     pictureOffer(pictures);

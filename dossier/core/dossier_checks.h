@@ -1,13 +1,23 @@
 #pragma once
 
 #include "core/solver.h"
-#include "dossier/core/dossier_view.h"
 #include "dossier/core/loan_dossier.h"
+
+#include <QString>
 
 #include <optional>
 #include <span>
 
 namespace kalmoris {
+
+// What the discrepancy panel shows: the header's value and the grid's.
+struct Discrepancy {
+  QString announcedCaption;  // Label134
+  QString announcedValue;    // Panel163
+  QString gridCaption;       // Label136
+  QString gridValue;         // Panel164
+  bool operator==(const Discrepancy&) const = default;
+};
 
 // The six totals over the groups; each term is added in ten-thousandths to the running
 // total, which is rounded after each addition.

@@ -1,6 +1,9 @@
 #include "dossier/core/dossier_report.h"
 
+#include "core/counting_rate.h"
 #include "core/numbers.h"
+#include "core/offer_control.h"
+#include "dossier/core/teg_verdict.h"
 
 namespace kalmoris {
 
@@ -55,7 +58,8 @@ void writeFees(PrinterTextStream& out, const DossierView& view) {
   for (std::size_t k = 0; k < kFeeLabels.size(); ++k) {
     out.writeLine(AmountLine(view.fieldText(kFeeLabels[k]), view.fieldText(kFeeAmounts[k]), 15));
   }
-  out.writeLine(AmountLine(view.feeTotalCaption(), view.feeTotalText(), 14));
+  out.writeLine(
+      AmountLine(view.text(DossierText::FeeTotalCaption), view.text(DossierText::FeeTotal), 14));
   out.writeLine(kLead);
 }
 
@@ -76,39 +80,51 @@ void writeGrid(PrinterTextStream& out, const DossierView& view, int groupCount) 
   out.writeLine(kLead);
 }
 
-void writeRates(PrinterTextStream& out, const DossierView& view, RatePanel period,
-                RatePanel proportional, RatePanel actuarial) {
-  out.writeLine(kLead + QStringLiteral("     de PERIODE = ") + view.rateText(period));
-  out.writeLine(kLead + QStringLiteral("     ANNUEL: PROPORTIONNEL = ") +
-                view.rateText(proportional) + QStringLiteral("   ACTUARIEL = ") +
-                view.rateText(actuarial));
+void writeRates(PrinterTextStream& out, const DossierView& view, DossierText period,
+                DossierText proportional, DossierText actuarial) {
+  out.writeLine(kLead + QStringLiteral("     de PERIODE = ") + view.text(period));
+  out.writeLine(kLead + QStringLiteral("     ANNUEL: PROPORTIONNEL = ") + view.text(proportional) +
+                QStringLiteral("   ACTUARIEL = ") + view.text(actuarial));
 }
 
 void writeResults(PrinterTextStream& out, const DossierView& view) {
   out.writeLine(kLead + QStringLiteral("***** TAUX NOMINAL ou MOYEN *****"));
-  if (view.notComputableShown()) {
+  if (view.shown(DossierPanel::NotComputable)) {
     out.writeLine(kLead + QStringLiteral("TAUX NOMINAL NON CALCULABLE..."));
   } else {
-    writeRates(out, view, RatePanel::NominalPeriod, RatePanel::NominalProportional,
-               RatePanel::NominalActuarial);
+    writeRates(out, view, DossierText::NominalPeriod, DossierText::NominalProportional,
+               DossierText::NominalActuarial);
   }
   out.writeLine(kLead);
   out.writeLine(kLead + QStringLiteral("***** TAUX EFFECTIF GLOBAL *****"));
-  writeRates(out, view, RatePanel::TegPeriod, RatePanel::TegProportional, RatePanel::TegActuarial);
+  writeRates(out, view, DossierText::TegPeriod, DossierText::TegProportional,
+             DossierText::TegActuarial);
   out.writeLine(kLead);
-  out.writeLine(kLead + QStringLiteral("***** COUT ASSURANCE: ") + view.insuranceCostText() +
-                kUnit);
-  out.writeLine(kLead + QStringLiteral("***** COUT DU PRET  : ") + view.loanCostText() + kUnit);
+  out.writeLine(kLead + QStringLiteral("***** COUT ASSURANCE: ") +
+                view.text(DossierText::InsuranceCost) + kUnit);
+  out.writeLine(kLead + QStringLiteral("***** COUT DU PRET  : ") +
+                view.text(DossierText::LoanCost) + kUnit);
 }
 
-// After the results, the verdict on the announced TEG as the screen shows it, if it does.
-void writeVerdict(PrinterTextStream& out, const DossierView& view) {
-  const std::optional<TegVerdict> verdict = view.shownVerdict();
-  if (!verdict) return;
-  const InsuranceRateTexts insurance = view.insuranceRateTexts();
-  for (const QString& line :
-       verdictReportLines(*verdict, insurance.proportional, insurance.actuarial))
-    out.writeLine(line);
+// After the results, the lines of the strip "CONTROLE DE L'OFFRE" while it shows them: with no
+// nature, the verdict on each annual TEG as the report has always written it; with one, the
+// strip's lines; then the usury ceiling, a refused entry's reason and the insurance's rate.
+void writeOfferControl(PrinterTextStream& out, const DossierView& view) {
+  if (!view.shown(DossierPanel::Verdict)) return;
+  QStringList lines;
+  if (loanNatureOf(view.text(DossierText::Nature)) == LoanNature::None) {
+    lines = verdictReportLines(judgeShownTeg(view));
+  } else {
+    lines = offerControlHeading();
+    for (DossierText line :
+         {DossierText::VerdictLine, DossierText::InformationLine, DossierText::CategoryLine})
+      lines << kLead + view.text(line);
+  }
+  for (DossierText line : {DossierText::UsuryLine, DossierText::OfferRefusal})
+    if (!view.text(line).isEmpty()) lines << kLead + view.text(line);
+  lines << insuranceRateReportLines(view.text(DossierText::InsuranceProportional),
+                                    view.text(DossierText::InsuranceActuarial));
+  for (const QString& line : lines) out.writeLine(line);
 }
 
 }  // namespace
@@ -134,7 +150,7 @@ void writeDossierReport(PrinterTextStream& out, const DossierView& view, int gro
   writeFees(out, view);
   writeGrid(out, view, groupCount);
   writeResults(out, view);
-  writeVerdict(out, view);
+  writeOfferControl(out, view);
 }
 
 }  // namespace kalmoris

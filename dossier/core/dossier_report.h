@@ -21,8 +21,8 @@ QString gridLine(const std::array<QString, 6>& cells);
 
 // The dossier report ("IMPRESSION TEXTE"), copied from what the screen shows: header, fees,
 // the `groupCount` grid lines, the nominal rate (or "TAUX NOMINAL NON CALCULABLE..." while
-// P216 shows), the TEG and the two costs, then the verdict on the announced TEG while the
-// screen shows one. A fee text the conversion refuses stops it at that line with its failure.
+// P216 shows), the TEG and the two costs, then the lines of the offer's control while the
+// screen shows them. A fee text the conversion refuses stops it at that line with its failure.
 void writeDossierReport(PrinterTextStream& out, const DossierView& view, int groupCount);
 
 }  // namespace kalmoris

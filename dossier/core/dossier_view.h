@@ -1,90 +1,114 @@
 #pragma once
 
+#include "core/toned_line.h"
 #include "dossier/core/loan_dossier.h"
-#include "dossier/core/teg_verdict.h"
 
 #include <QString>
 
-#include <optional>
+#include <array>
 
 namespace kalmoris {
 
-// The rate panels of the results, nominal rate first.
-enum class RatePanel {
+// Every text of the dossier screen that the validation, the calculation, the file codec or the
+// report reads or writes. The header fields come first, in the order of HeaderField.
+enum class DossierText {
+  BorrowerName,       // ch_nom_emp
+  Capital,            // ch_capital
+  RepaymentCount,     // ch_nb_remb
+  RepaymentsPerYear,  // ch_remb_an
+  AnnouncedTeg,       // ch_teg_ann
+  FeeLabel1,          // ch_fr1_txt
+  FeeLabel2,          // ch_fr2_txt
+  FeeLabel3,          // ch_fr3_txt
+  Fee1,               // ch_fr1_val
+  Fee2,               // ch_fr2_val
+  Fee3,               // ch_fr3_val
+  BlockCount,         // ch_grpv
+  FeeTotalCaption,    // Panel5
+  FeeTotal,           // Panel8
+  ValidateCaption,    // bt_valider
+  // The rate panels, nominal rate first: the period rate, then the two annual rates.
   NominalPeriod,        // Panel1
   NominalProportional,  // Panel83
   NominalActuarial,     // Panel37
   TegPeriod,            // Panel39
   TegProportional,      // Panel82
   TegActuarial,         // Panel84
+  InsuranceCost,        // Panel125
+  LoanCost,             // Panel127
+  // The discrepancy panel: the header's value and the grid's.
+  AnnouncedCaption,  // Label134
+  AnnouncedValue,    // Panel163
+  GridCaption,       // Label136
+  GridValue,         // Panel164
+  // Under the costs, the insurance's own annual rate.
+  InsuranceProportional,  // Panel_taea_prop
+  InsuranceActuarial,     // Panel_taea_actu
+  // The strip "CONTROLE DE L'OFFRE": its entries, the reason one is refused, its lines.
+  Nature,           // ch_nature
+  OfferDate,        // ch_date_offre
+  UsuryThreshold,   // ch_usure
+  OfferRefusal,     // lb_refus
+  VerdictLine,      // lb_verdict
+  InformationLine,  // lb_information
+  CategoryLine,     // lb_categorie
+  UsuryLine,        // lb_usure
 };
-inline constexpr int kRatePanelCount = 6;
+inline constexpr int kDossierTextCount = static_cast<int>(DossierText::UsuryLine) + 1;
 
-// What the discrepancy panel shows: the header's value and the grid's.
-struct Discrepancy {
-  QString announcedCaption;  // Label134
-  QString announcedValue;    // Panel163
-  QString gridCaption;       // Label136
-  QString gridValue;         // Panel164
-  bool operator==(const Discrepancy&) const = default;
-};
+// The header field's text.
+constexpr DossierText textOf(HeaderField field) {
+  return static_cast<DossierText>(field);
+}
 
-// The insurance's own annual rate as shown beside the costs, in points.
-struct InsuranceRateTexts {
-  QString proportional;
-  QString actuarial;
-  bool operator==(const InsuranceRateTexts&) const = default;
+// The six rate panels in the order of DossierText.
+inline constexpr std::array<DossierText, 6> kRateTexts = {
+    DossierText::NominalPeriod, DossierText::NominalProportional, DossierText::NominalActuarial,
+    DossierText::TegPeriod,     DossierText::TegProportional,     DossierText::TegActuarial};
+
+// The panels the core shows or hides, each where the screen places it.
+enum class DossierPanel {
+  ValidationHelp,  // P43
+  Warning,         // P92, where it stands, over the panels beside it
+  GridPrompt,      // Panel42
+  Mask,            // Panel27
+  GridHelp,        // P90
+  GridNotice,      // P123
+  NotComputable,   // P216, over the nominal rates
+  Discrepancy,     // P161, over the results
+  Verdict,         // the lines of the strip "CONTROLE DE L'OFFRE"
 };
+inline constexpr int kDossierPanelCount = static_cast<int>(DossierPanel::Verdict) + 1;
 
 // The dossier screen as the validation, the calculation, the file codec and the report see
-// it: texts to read and write, and the signals they raise, each call made at the moment the
-// screen is to show it. The real screen applies them to its controls; a headless one keeps
-// them as texts and flags.
+// it: texts to read and write and panels to show, each call made at the moment the screen is
+// to show it, so that a field's change handler runs when its text changes. A new result is a
+// new DossierText or DossierPanel. The real screen applies the calls to its controls; a
+// headless one keeps them in arrays.
 class DossierView {
  public:
   virtual ~DossierView() = default;
 
-  virtual QString fieldText(HeaderField field) const = 0;
-  virtual void writeField(HeaderField field, const QString& text) = 0;
+  virtual QString text(DossierText which) const = 0;
+  virtual void writeText(DossierText which, const QString& text) = 0;
+  virtual void setTone(DossierText which, Tone tone) = 0;     // the text's colour
+  virtual void markText(DossierText which, bool failed) = 0;  // a field red, or white
+  virtual bool shown(DossierPanel panel) const = 0;
+  virtual void setShown(DossierPanel panel, bool shown) = 0;
+
   virtual QString cellText(int col, int row) const = 0;
   virtual void writeCell(int col, int row, const QString& text) = 0;
   virtual void setGridRowCount(int rows) = 0;  // the header row included
 
-  // Validation.
-  virtual void hideValidationHelp() = 0;                       // P43
-  virtual void markField(HeaderField field, bool failed) = 0;  // red, or white
-  virtual void showWarning(bool shown) = 0;                    // P92 where it stands
   virtual void placeWarning(bool tall) = 0;  // P92 shown over the grid area, 200 high if tall
-  virtual void setValidateCaption(const QString& caption) = 0;
   virtual void enableValidate() = 0;
-  virtual void showGridPrompt() = 0;            // Panel42
-  virtual QString feeTotalCaption() const = 0;  // Panel5
-  virtual QString feeTotalText() const = 0;     // Panel8
-  virtual void writeFeeTotal(const QString& text) = 0;
-  virtual void hideMask() = 0;  // Panel27
   // The end of every validation: the calculation and erase-all enabled, the bars in the
   // validated look, the grid prompt shown.
   virtual void finishValidation() = 0;
 
-  // Calculation.
-  virtual void hideDiscrepancy() = 0;    // P161
-  virtual void hideGridNotice() = 0;     // P123
-  virtual void hideGridHelp() = 0;       // P90
-  virtual void showNotComputable() = 0;  // P216, over the nominal rates
-  virtual bool notComputableShown() const = 0;
-  virtual QString rateText(RatePanel panel) const = 0;
-  virtual void writeRate(RatePanel panel, const QString& text) = 0;
-  virtual QString insuranceCostText() const = 0;  // Panel125
-  virtual QString loanCostText() const = 0;       // Panel127
-  virtual void writeCosts(const QString& insuranceCost, const QString& loanCost) = 0;
-  virtual void showDiscrepancy(const Discrepancy& discrepancy) = 0;
-
-  // Beside the results: the verdict on the announced TEG and the insurance's own rate.
-  virtual void showVerdict(const TegVerdict& verdict) = 0;
-  virtual void hideVerdict() = 0;
-  virtual std::optional<TegVerdict> shownVerdict() const = 0;
-  virtual InsuranceRateTexts insuranceRateTexts() const = 0;
-  virtual void writeInsuranceRates(const InsuranceRateTexts& texts) = 0;
+  QString fieldText(HeaderField field) const { return text(textOf(field)); }
+  void writeField(HeaderField field, const QString& text) { writeText(textOf(field), text); }
+  void markField(HeaderField field, bool failed) { markText(textOf(field), failed); }
 };
 
 }  // namespace kalmoris

@@ -4,6 +4,7 @@
 #include "core/numbers.h"
 #include "dossier/core/dossier_checks.h"
 #include "dossier/core/insurance_rate.h"
+#include "dossier/core/offer_check.h"
 #include "dossier/core/spaced_number.h"
 
 #include <array>
@@ -41,7 +42,7 @@ std::vector<SchedulePoint> scheduleOf(const std::vector<RepaymentGroup>& groups,
 // checks still say what is wrong with the grid.
 bool solveAndShow(DossierView& view, const std::vector<SchedulePoint>& schedule,
                   Real periodsPerYear, int iterationLimit, Real& rate,
-                  std::array<RatePanel, 3> panels, std::optional<NoRateFailure>& noRate) {
+                  std::array<DossierText, 3> panels, std::optional<NoRateFailure>& noRate) {
   try {
     rate =
         PeriodRateSolver::solve(schedule, periodsPerYear, iterationLimit, StopOrder::UpdateFirst);
@@ -50,22 +51,25 @@ bool solveAndShow(DossierView& view, const std::vector<SchedulePoint>& schedule,
     if (!noRate) noRate = failure;
     return false;
   }
-  view.writeRate(panels[0], periodRateText(rate));
-  view.writeRate(panels[1], proportionalRateText(rate, periodsPerYear));
-  view.writeRate(panels[2], actuarialRateText(rate, periodsPerYear));
+  view.writeText(panels[0], periodRateText(rate));
+  view.writeText(panels[1], proportionalRateText(rate, periodsPerYear));
+  view.writeText(panels[2], actuarialRateText(rate, periodsPerYear));
   return true;
 }
 
 void showInsuranceRates(DossierView& view, const LoanDossier& dossier, Real periodsPerYear) {
   const auto rates = insuranceRatesOf(dossier.groups, dossier.tegRate, periodsPerYear);
-  if (rates)
-    view.writeInsuranceRates({pointsText(rates->proportional), pointsText(rates->actuarial)});
+  if (!rates) return;
+  view.writeText(DossierText::InsuranceProportional, pointsText(rates->proportional));
+  view.writeText(DossierText::InsuranceActuarial, pointsText(rates->actuarial));
 }
 
-TegVerdict verdictOf(const DossierView& view) {
-  return judgeAnnouncedTeg(view.fieldText(HeaderField::AnnouncedTeg),
-                           view.rateText(RatePanel::TegProportional),
-                           view.rateText(RatePanel::TegActuarial));
+void showDiscrepancy(DossierView& view, const Discrepancy& discrepancy) {
+  view.writeText(DossierText::AnnouncedCaption, discrepancy.announcedCaption);
+  view.writeText(DossierText::AnnouncedValue, discrepancy.announcedValue);
+  view.writeText(DossierText::GridCaption, discrepancy.gridCaption);
+  view.writeText(DossierText::GridValue, discrepancy.gridValue);
+  view.setShown(DossierPanel::Discrepancy, true);
 }
 
 }  // namespace
@@ -88,11 +92,11 @@ RepaymentGroup readGroupRow(int row, DossierView& view) {
   group.number = row;
 
   group.amount = readAmountCell(view, kAmountColumn, row, row == 1 ? "-1" : "1");
-  if (group.amount == 0) view.showNotComputable();
+  if (group.amount == 0) view.setShown(DossierPanel::NotComputable, true);
 
   const QString countText = cellOrDefault(view, kCountColumn, row, "1");
   group.count = StrToFloat(PointToComma(countText));
-  if (group.count <= 0) view.showNotComputable();
+  if (group.count <= 0) view.setShown(DossierPanel::NotComputable, true);
   view.writeCell(kCountColumn, row, spaced(countCellText(group.count, countText)));
 
   group.insurance = readAmountCell(view, kInsuranceColumn, row, "0");
@@ -116,13 +120,13 @@ QString actuarialRateText(Real rate, Real periodsPerYear) {
 }
 
 void calculateDossier(LoanDossier& dossier, DossierView& view) {
-  view.hideVerdict();
-  view.hideDiscrepancy();
-  view.hideGridNotice();
+  view.setShown(DossierPanel::Verdict, false);
+  view.setShown(DossierPanel::Discrepancy, false);
+  view.setShown(DossierPanel::GridNotice, false);
   const Real periodsPerYear = dossier.repaymentsPerYear;
   const int groupCount = dossier.blockCount;
   dossier.lastSolvedCount = dossier.blockCount;
-  view.hideGridHelp();
+  view.setShown(DossierPanel::GridHelp, false);
 
   dossier.groups.assign(groupCount, RepaymentGroup{});
   for (int row = 1; row <= groupCount; ++row) dossier.groups[row - 1] = readGroupRow(row, view);
@@ -130,27 +134,28 @@ void calculateDossier(LoanDossier& dossier, DossierView& view) {
   // All six rates go before either solve: a solve that fails leaves none of an earlier
   // calculation on show.
   const QString blank = QStringLiteral(" ");
-  for (int panel = 0; panel < kRatePanelCount; ++panel)
-    view.writeRate(static_cast<RatePanel>(panel), blank);
-  view.writeInsuranceRates({});
+  for (DossierText rate : kRateTexts) view.writeText(rate, blank);
+  view.writeText(DossierText::InsuranceProportional, QString());
+  view.writeText(DossierText::InsuranceActuarial, QString());
 
   std::optional<NoRateFailure> noRate;
   solveAndShow(
       view, scheduleOf(dossier.groups, Schedule::Payments), periodsPerYear, 1000,
       dossier.nominalRate,
-      {RatePanel::NominalPeriod, RatePanel::NominalProportional, RatePanel::NominalActuarial},
+      {DossierText::NominalPeriod, DossierText::NominalProportional, DossierText::NominalActuarial},
       noRate);
   const bool tegShown = solveAndShow(
       view, scheduleOf(dossier.groups, Schedule::AllIn), periodsPerYear, 200, dossier.tegRate,
-      {RatePanel::TegPeriod, RatePanel::TegProportional, RatePanel::TegActuarial}, noRate);
+      {DossierText::TegPeriod, DossierText::TegProportional, DossierText::TegActuarial}, noRate);
   if (tegShown) showInsuranceRates(view, dossier, periodsPerYear);
 
   dossier.totals = totalsOf(dossier.groups);
-  view.writeCosts(FormatFixed(dossier.totals.insuranceCost.toReal(), 8, 2),
-                  FormatFixed(dossier.totals.loanCost.toReal(), 8, 2));
-  if (const auto discrepancy = lastDiscrepancy(dossier)) view.showDiscrepancy(*discrepancy);
+  view.writeText(DossierText::InsuranceCost,
+                 FormatFixed(dossier.totals.insuranceCost.toReal(), 8, 2));
+  view.writeText(DossierText::LoanCost, FormatFixed(dossier.totals.loanCost.toReal(), 8, 2));
+  if (const auto discrepancy = lastDiscrepancy(dossier)) showDiscrepancy(view, *discrepancy);
   if (noRate) throw *noRate;
-  view.showVerdict(verdictOf(view));
+  showOfferControl(dossier, view);
 }
 
 }  // namespace kalmoris

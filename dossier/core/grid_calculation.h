@@ -37,7 +37,7 @@ QString actuarialRateText(Real rate, Real periodsPerYear);
 // arithmetic failure of a solve leaves the rates not yet shown empty. A schedule that no rate
 // balances leaves its three rates empty; the costs and the checks are shown all the same, and
 // its NoRateFailure ends the calculation. Beside the TEG it shows the insurance's own rate,
-// and a calculation that ends without failure shows its verdict on the announced TEG.
+// and a calculation that ends without failure shows the offer's control (offer_check.h).
 void calculateDossier(LoanDossier& dossier, DossierView& view);
 
 }  // namespace kalmoris

@@ -16,7 +16,7 @@ std::int32_t validateCount(DossierView& view, HeaderField field, std::int32_t la
   if (count < 0 || count > largest) count = 0;
   const bool failed = count == 0;
   view.markField(field, failed);
-  view.showWarning(failed);
+  view.setShown(DossierPanel::Warning, failed);
   view.writeField(field, failed ? QString() : spaced(QString::number(count)));
   return count;
 }
@@ -55,16 +55,17 @@ QString upperCaseAscii(const QString& text) {
 }
 
 bool validateHeader(LoanDossier& dossier, DossierView& view) {
-  view.hideValidationHelp();
+  view.setShown(DossierPanel::ValidationHelp, false);
   view.writeField(HeaderField::BorrowerName,
                   upperCaseAscii(view.fieldText(HeaderField::BorrowerName)));
 
   dossier.capital = readHeaderReal(view.fieldText(HeaderField::Capital));
   const bool capitalFailed = dossier.capital < 1;
   view.markField(HeaderField::Capital, capitalFailed);
-  view.showWarning(capitalFailed);
-  view.setValidateCaption(capitalFailed ? captions::kNotValidated : captions::kValidated);
-  if (!capitalFailed) view.showGridPrompt();
+  view.setShown(DossierPanel::Warning, capitalFailed);
+  view.writeText(DossierText::ValidateCaption,
+                 capitalFailed ? captions::kNotValidated : captions::kValidated);
+  if (!capitalFailed) view.setShown(DossierPanel::GridPrompt, true);
   view.writeField(HeaderField::Capital,
                   capitalFailed ? QString() : spaced(FormatFixed(dossier.capital, 10, 2)));
 
@@ -85,13 +86,13 @@ bool validateHeader(LoanDossier& dossier, DossierView& view) {
   if (blocksFailed) blocks = 0;
   dossier.blockCount = static_cast<std::uint16_t>(blocks);
   view.markField(HeaderField::BlockCount, blocks < 2);
-  view.showWarning(blocks < 2);
+  view.setShown(DossierPanel::Warning, blocks < 2);
   view.writeField(HeaderField::BlockCount,
                   blocksFailed ? QString() : spaced(QString::number(blocks)));
 
-  view.writeFeeTotal(FormatFixed(dossier.feeTotal.toReal(), 10, 2));
+  view.writeText(DossierText::FeeTotal, FormatFixed(dossier.feeTotal.toReal(), 10, 2));
   view.setGridRowCount(dossier.blockCount + 1);
-  view.hideMask();
+  view.setShown(DossierPanel::Mask, false);
 
   std::vector<HeaderField> failures;
   if (capitalFailed) failures.push_back(HeaderField::Capital);
@@ -101,7 +102,7 @@ bool validateHeader(LoanDossier& dossier, DossierView& view) {
   for (HeaderField failed : failures) {
     view.placeWarning(failed == HeaderField::Capital);
     view.enableValidate();
-    view.setValidateCaption(captions::kNotValidated);
+    view.writeText(DossierText::ValidateCaption, captions::kNotValidated);
   }
 
   numberGroups(view, dossier.blockCount);

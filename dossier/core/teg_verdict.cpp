@@ -39,6 +39,27 @@ TegVerdict judgeAnnouncedTeg(const QString& announcedText, const QString& propor
   return verdict;
 }
 
+TegVerdict judgeShownTeg(const DossierView& view) {
+  return judgeAnnouncedTeg(view.fieldText(HeaderField::AnnouncedTeg),
+                           view.text(DossierText::TegProportional),
+                           view.text(DossierText::TegActuarial));
+}
+
+std::array<TonedLine, 2> verdictLines(const TegVerdict& verdict) {
+  if (verdict.announcement != TegVerdict::Announcement::Given)
+    return {TonedLine{nothingToCompareLine(verdict.announcement), Tone::None}, TonedLine{}};
+  const auto judged = [](const char* kind, const RateComparison& comparison) {
+    return TonedLine{verdictLine(QString::fromLatin1(kind), comparison),
+                     comparison.exact() ? Tone::Green : Tone::Red};
+  };
+  return {judged("PROPORTIONNEL", verdict.proportional), judged("ACTUARIEL", verdict.actuarial)};
+}
+
+std::optional<TegVerdict> shownVerdict(const DossierView& view) {
+  if (!view.shown(DossierPanel::Verdict)) return std::nullopt;
+  return judgeShownTeg(view);
+}
+
 QString verdictLine(const QString& kind, const RateComparison& comparison) {
   if (comparison.difference == 0)
     return kind + QStringLiteral(" : égal au TEG calculé, exact à la décimale");
@@ -59,8 +80,7 @@ QString announcedRateText(Real announced) {
   return text;
 }
 
-QStringList verdictReportLines(const TegVerdict& verdict, const QString& insuranceProportional,
-                               const QString& insuranceActuarial) {
+QStringList verdictReportLines(const TegVerdict& verdict) {
   QStringList lines = offerControlHeading();
   if (verdict.announcement == TegVerdict::Announcement::Given) {
     lines << kLead + QStringLiteral("Taux Effectif Global annoncé: ") +
@@ -70,10 +90,13 @@ QStringList verdictReportLines(const TegVerdict& verdict, const QString& insuran
   } else {
     lines << kLead + nothingToCompareLine(verdict.announcement);
   }
-  lines << kLead + QStringLiteral("TAUX ANNUEL EFFECTIF DE L'ASSURANCE:")
-        << kLead + QStringLiteral("     PROPORTIONNEL = ") + insuranceProportional +
-               QStringLiteral("   ACTUARIEL = ") + insuranceActuarial;
   return lines;
+}
+
+QStringList insuranceRateReportLines(const QString& proportional, const QString& actuarial) {
+  return {kLead + QStringLiteral("TAUX ANNUEL EFFECTIF DE L'ASSURANCE:"),
+          kLead + QStringLiteral("     PROPORTIONNEL = ") + proportional +
+              QStringLiteral("   ACTUARIEL = ") + actuarial};
 }
 
 }  // namespace kalmoris

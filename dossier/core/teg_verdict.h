@@ -2,9 +2,14 @@
 
 #include "core/arith.h"
 #include "core/rate_gap.h"
+#include "core/toned_line.h"
+#include "dossier/core/dossier_view.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <array>
+#include <optional>
 
 namespace kalmoris {
 
@@ -29,6 +34,15 @@ struct TegVerdict {
 TegVerdict judgeAnnouncedTeg(const QString& announcedText, const QString& proportionalShown,
                              const QString& actuarialShown);
 
+// The verdict on the view's announced TEG against its TEG panels.
+TegVerdict judgeShownTeg(const DossierView& view);
+// The verdict's lines, one per annual rate, green when exact to the decimal and red when not;
+// or a single uncoloured line when there is nothing to compare.
+std::array<TonedLine, 2> verdictLines(const TegVerdict& verdict);
+// The verdict the view shows, judged again on the texts it was judged on (a change to any of
+// them hides it); none while it shows none.
+std::optional<TegVerdict> shownVerdict(const DossierView& view);
+
 // The screen's line for one rate: "PROPORTIONNEL : minoré de 0,8289 point, inexact à la
 // décimale".
 QString verdictLine(const QString& kind, const RateComparison& comparison);
@@ -39,10 +53,10 @@ QString nothingToCompareLine(TegVerdict::Announcement announcement);
 QString announcedRateText(Real announced);
 
 // The report's block, after its last line: the heading "***** CONTROLE DU TEG ANNONCE *****",
-// the announced rate, each annual rate's signed difference and verdict ("PROPORTIONNEL: écart
-// -0,8289 point, minoré, inexact à la décimale."), then the insurance's own annual rate as the
-// screen shows it.
-QStringList verdictReportLines(const TegVerdict& verdict, const QString& insuranceProportional,
-                               const QString& insuranceActuarial);
+// the announced rate and each annual rate's signed difference and verdict ("PROPORTIONNEL:
+// écart -0,8289 point, minoré, inexact à la décimale.").
+QStringList verdictReportLines(const TegVerdict& verdict);
+// The insurance's own annual rate as the screen shows it, which ends that block.
+QStringList insuranceRateReportLines(const QString& proportional, const QString& actuarial);
 
 }  // namespace kalmoris

@@ -147,7 +147,7 @@ Loaded load(const QByteArray& file) {
 // as they were.
 void expectNothingShown(const HeadlessDossierView& view, const LoanDossier& dossier) {
   const HeadlessDossierView fresh;
-  EXPECT_EQ(view.fields, fresh.fields);
+  EXPECT_EQ(view.fields(), fresh.fields());
   EXPECT_EQ(view.cells, fresh.cells);
   EXPECT_EQ(view.gridRowCount, fresh.gridRowCount);
   EXPECT_EQ(dossier.blockCount, LoanDossier{}.blockCount);
@@ -299,7 +299,7 @@ TEST(DossierFileRoundTrip, FullCapacityDossierReadsBackAsWritten) {
   const QByteArray file = encodeDossierFile(written, kMaxGroups);
   const Loaded loaded = load(file);
   EXPECT_EQ(loaded.dossier.blockCount, kMaxGroups);
-  EXPECT_EQ(loaded.view.fields, written.fields);
+  EXPECT_EQ(loaded.view.fields(), written.fields());
   EXPECT_EQ(loaded.view.cells, written.cells);
   EXPECT_EQ(encodeDossierFile(loaded.view, kMaxGroups), file);
 }
@@ -315,10 +315,10 @@ TEST(DossierFileRoundTrip, ReopenedExampleValidatesAndCalculatesToTheSameResults
   Loaded reopened = load(file);
   validateHeader(reopened.dossier, reopened.view);
   calculateDossier(reopened.dossier, reopened.view);
-  EXPECT_EQ(reopened.view.rates, typed.rates);
+  for (DossierText rate : kRateTexts) EXPECT_EQ(reopened.view.text(rate), typed.text(rate));
   EXPECT_EQ(reopened.view.cells, typed.cells);
-  EXPECT_EQ(reopened.view.loanCost, typed.loanCost);
-  EXPECT_EQ(reopened.view.rateText(RatePanel::TegProportional), "12,8267 %");
+  EXPECT_EQ(reopened.view.text(DossierText::LoanCost), typed.text(DossierText::LoanCost));
+  EXPECT_EQ(reopened.view.text(DossierText::TegProportional), "12,8267 %");
 }
 
 }  // namespace

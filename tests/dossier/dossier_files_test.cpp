@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -248,6 +250,35 @@ class DossierFilesTest : public ScreenFixture {
     validateAndCalculate();
     QCOMPARE(results(), before);
     QCOMPARE(d.cell(5, 2), QString(" 2393,69"));
+  }
+
+  // The offer's entries are kept beside the dossier file, never in it, and come back when it is
+  // opened; entries that are not texts, or a nature not on the list, are left out.
+  void offerEntriesAreKeptBesideTheDossierFile() {
+    typeValidatedLoan(d);
+    d.choose("ch_nature", "Consommation");
+    d.type("ch_date_offre", "15/01/2026");
+    saveAs(path("pret"));
+    QCOMPARE(contents(path("pret.TEG")).count("\r\n"), 20);
+    const QJsonObject kept = QJsonDocument::fromJson(contents(path("pret.TEG.controle"))).object();
+    QCOMPARE(kept.value("ch_nature").toString(), QString("Consommation"));
+    QCOMPARE(kept.value("ch_date_offre").toString(), QString("15/01/2026"));
+    QVERIFY(!kept.contains("ch_usure"));
+
+    write(path("autre.TEG"), kTypedDossier);
+    write(path("autre.TEG.controle"), R"({"ch_nature": "Viager", "ch_date_offre": 15012026})");
+    open(path("autre.TEG"));
+    QVERIFY(takeErrors().isEmpty());
+    QCOMPARE(d.text("ch_nature"), QString());
+    QCOMPARE(d.text("ch_date_offre"), QString());
+    open(path("pret.TEG"));
+    QCOMPARE(d.text("ch_nature"), QString("Consommation"));
+    QCOMPARE(d.text("ch_date_offre"), QString("15/01/2026"));
+
+    d.choose("ch_nature", "");
+    d.type("ch_date_offre", "");
+    d.trigger("ENREGISTRER1");
+    QVERIFY2(!QFile::exists(path("pret.TEG.controle")), "saved with no entry, none is kept");
   }
 
   void exampleSavedAtOnceKeepsItsThreeGroups() {

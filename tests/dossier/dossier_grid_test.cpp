@@ -3,12 +3,33 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QRadioButton>
 #include <QtTest>
 
 using namespace kalmoris::testing;
 
 namespace {
 const QStringList kRatePanels = {"Panel1", "Panel83", "Panel37", "Panel39", "Panel82", "Panel84"};
+
+// The European Commission's first worked example of a TAEG: 200 000 at 6 %, 4 000 of fees,
+// 240 monthly instalments of 1 432,86, announced at 6,4 %; validated.
+void typeCommissionExample(const ScreenDriver& d) {
+  d.fill({{"ch_capital", "200000"},
+          {"ch_nb_remb", "240"},
+          {"ch_remb_an", "12"},
+          {"ch_fr1_val", "4000"},
+          {"ch_teg_ann", "6,4"}});
+  d.click("bt_valider");
+  d.typeRow(1, {"-200000", "1", "0", "4000"});
+  d.typeRow(2, {"1432.86", "240"});
+}
+
+QColor textColor(const ScreenDriver& d, const char* label) {
+  return d.find<QLabel>(label)->palette().color(QPalette::WindowText);
+}
+
+const QColor kGreen(0, 0x80, 0);
+const QColor kOrange(0xE0, 0x70, 0);
 }  // namespace
 
 class DossierGridTest : public ScreenFixture {
@@ -147,8 +168,8 @@ class DossierGridTest : public ScreenFixture {
   void verdictAndInsuranceRateStandBesideTheResults() {
     typeValidatedLoan(d);
     d.click("BBt_CALCUL");
-    QVERIFY(d.shown("Panel_controle_teg"));
-    auto* proportional = d.find<QLabel>("Label_controle_prop");
+    QVERIFY(d.shown("Panel_verdict"));
+    auto* proportional = d.find<QLabel>("lb_verdict");
     QCOMPARE(proportional->text(),
              QString("PROPORTIONNEL : minoré de 0,6989 point, inexact à la décimale"));
     QCOMPARE(proportional->palette().color(QPalette::WindowText), QColor(Qt::red));
@@ -158,16 +179,94 @@ class DossierGridTest : public ScreenFixture {
     QVERIFY(QFontMetrics(proportional->font()).horizontalAdvance(longest) <= proportional->width());
 
     d.type("ch_teg_ann", "12,9");
-    QVERIFY2(!d.shown("Panel_controle_teg"), "the verdict judged the announced TEG before");
+    QVERIFY2(!d.shown("Panel_verdict"), "the verdict judged the announced TEG before");
     d.click("BBt_CALCUL");
     QCOMPARE(proportional->text(),
              QString("PROPORTIONNEL : majoré de 0,0711 point, exact à la décimale"));
     QCOMPARE(proportional->palette().color(QPalette::WindowText), QColor(0, 0x80, 0));
     d.clickCell(2, 1);
-    QVERIFY2(!d.shown("Panel_controle_teg"), "it goes with the results P123 covers");
+    QVERIFY2(!d.shown("Panel_verdict"), "it goes with the results P123 covers");
     QCOMPARE(d.text("Panel_taea_prop"), QString("0,7170 point"));
     eraseTypedDossier(*this, d);
     QCOMPARE(d.text("Panel_taea_prop"), QString());
+  }
+
+  void offerStripJudgesTheOfferAtEachCalculation() {
+    typeCommissionExample(d);
+    d.choose("ch_nature", "Immobilier");
+    d.fill({{"ch_date_offre", "15/01/2026"}, {"ch_usure", "5,13"}});
+    d.click("BBt_CALCUL");
+    QVERIFY(d.shown("Panel_verdict"));
+    const struct {
+      const char* label;
+      const char* text;
+      QColor color;
+    } lines[] = {
+        {"lb_verdict", "TAEG (actuariel) : minoré de 0,0344 point, exact à la décimale", kGreen},
+        {"lb_information",
+         "pour information : TEG (proportionnel) 6,2521 %, majoré de 0,1479 point", Qt::black},
+        {"lb_categorie",
+         "Catégorie de l'usure : immobilier à taux fixe, 20 ans et plus (taux variable et prêt "
+         "relais : autres seuils)",
+         Qt::black},
+        {"lb_usure", "TAEG 6,4344 % : au-dessus du seuil de l'usure (5,13 %) de 1,3044 point",
+         Qt::red},
+    };
+    for (const auto& [label, text, color] : lines) {
+      QCOMPARE(d.text(label), QString::fromUtf8(text));
+      QCOMPARE(textColor(d, label), color);
+    }
+    const QString longest =
+        "TAEG (actuariel) : minoré de 99,9999 points, inexact à la décimale, au "
+        "détriment de l'emprunteur (date de l'offre non indiquée)";
+    auto* verdict = d.find<QLabel>("lb_verdict");
+    QVERIFY(QFontMetrics(verdict->font()).horizontalAdvance(longest) <= verdict->width());
+    QCOMPARE(verdict->font().pointSize(), QApplication::font().pointSize());
+
+    d.type("ch_usure", "7");
+    QVERIFY2(!d.shown("Panel_verdict"), "a change to an entry hides the lines");
+    d.type("ch_teg_ann", "6,6");
+    d.click("BBt_CALCUL");
+    QCOMPARE(d.text("lb_verdict"), QString("TAEG (actuariel) : majoré de 0,1656 point, inexact à "
+                                           "la décimale, en faveur de l'emprunteur"));
+    QCOMPARE(textColor(d, "lb_verdict"), kOrange);
+    QCOMPARE(d.text("lb_usure"),
+             QString("TAEG 6,4344 % : ne dépasse pas le seuil de l'usure (7,00 %)"));
+
+    // Enter runs through the entries to CALCULER; Tab comes to them from the announced TEG.
+    d.pressEnter("ch_nature");
+    QVERIFY(d.hasFocus("ch_date_offre"));
+    d.pressEnter("ch_date_offre");
+    d.pressEnter("ch_usure");
+    QVERIFY(d.hasFocus("BBt_CALCUL"));
+    d.pressKey("ch_teg_ann", Qt::Key_Tab);
+    QVERIFY(d.hasFocus("ch_nature"));
+
+    eraseTypedDossier(*this, d);
+    for (const char* entry : {"ch_nature", "ch_date_offre", "ch_usure"})
+      QVERIFY2(d.text(entry).isEmpty(), entry);
+    QVERIFY(!d.shown("Panel_verdict"));
+  }
+
+  // A refused entry turns red and the strip says why, without a message box; it counts as not
+  // made, and the other lines still show.
+  void offerStripRefusesABadEntryAtItsField() {
+    typeCommissionExample(d);
+    d.choose("ch_nature", "Immobilier");
+    d.fill({{"ch_date_offre", "31/02/2026"}, {"ch_usure", "cinq"}});
+    d.click("BBt_CALCUL");
+    QVERIFY(takeErrors().isEmpty());
+    QCOMPARE(d.background("ch_date_offre"), QColor(Qt::red));
+    QCOMPARE(d.background("ch_usure"), QColor(Qt::red));
+    QCOMPARE(d.text("lb_refus"), QString("'31/02/2026' n'est pas une date (jj/mm/aaaa). 'cinq' "
+                                         "n'est pas un seuil en % (par ex. 5,13)."));
+    QCOMPARE(d.text("lb_verdict"), QString("TAEG (actuariel) : minoré de 0,0344 point, exact à la "
+                                           "décimale (date de l'offre non indiquée)"));
+    QVERIFY(d.text("lb_categorie").contains("20 ans et plus"));
+    QCOMPARE(d.text("lb_usure"), QString());
+    d.type("ch_date_offre", "28/02/2026");
+    QCOMPARE(d.background("ch_date_offre"), QColor(Qt::white));
+    QVERIFY(!d.shown("Panel_verdict"));
   }
 
   void shiftHelperInsertsAGroupBeforeTheChosenRow() {
@@ -199,6 +298,20 @@ class DossierGridTest : public ScreenFixture {
     QCOMPARE(d.cell(1, 3), QString("2304.69"));
     QCOMPARE(d.text("ch_grpv"), QString(" 3"));
     QVERIFY2(!calculationEnabled(d), "a new block count waits for its validation");
+  }
+
+  void shiftHelperCountsByTheCalendarFromTheTwoDates() {
+    typeValidatedLoan(d);
+    d.clickCell(1, 2);
+    platform().expectedDialogs << "Insérer un décalage";
+    d.trigger("Insere_decalage");
+    ScreenDriver shift(d.screen()->findChild<QDialog*>("DialogueDecalage"));
+    shift.click("calendrier");
+    QVERIFY2(shift.find<QRadioButton>("par_dates")->isChecked(), "the calendar needs the dates");
+    shift.type("ch_date_versement", "12/01/2013");
+    shift.type("ch_date_echeance", "15/02/2013");
+    shift.click("Inserer");
+    QCOMPARE(d.cell(2, 2), QString(" 0,098361"));
   }
 
   void failedCalculationLeavesWhatWasShown_data() {

@@ -28,7 +28,7 @@ class DossierHeaderTest : public ScreenFixture {
   void creationSetsTheScreenAsFormCreateGivesIt() {
     TForm2 fresh;
     QCOMPARE(fresh.objectName(), QString("Form2"));
-    QCOMPARE(fresh.size(), QSize(740, 570));
+    QCOMPARE(fresh.size(), QSize(740, 700));
     QCOMPARE(fresh.windowTitle(), QString("-2- VERIFICATION DE TAUX EFFECTIF GLOBAL."));
     QCOMPARE(d.panel("OUVRE_DOSSIER")->geometry().topLeft(), QPoint(25, 0));
     QCOMPARE(d.panel("OUVRE_DOSSIER")->width(), 740);

@@ -110,6 +110,47 @@ TEST(DossierReport, CalculatedExampleIsPrintedLineByLine) {
     EXPECT_EQ(expected[line].indexOf(" Um."), 48) << "the amount of line " << line;
 }
 
+// The block after the costs carries the lines of the strip "CONTROLE DE L'OFFRE": with no
+// nature, the verdict on each TEG as before, then a refused entry's reason; with one, the
+// strip's four lines.
+TEST(DossierReport, OfferControlBlockCarriesTheStripsLines) {
+  const auto blockOf = [](const char* nature, const char* threshold) {
+    HeadlessDossierView view = testing::typedCommissionExample();
+    LoanDossier dossier;
+    validateHeader(dossier, view);
+    view.writeText(DossierText::Nature, text(nature));
+    view.writeText(DossierText::OfferDate, "15/01/2026");
+    view.writeText(DossierText::UsuryThreshold, text(threshold));
+    calculateDossier(dossier, view);
+    PrintedReport report;
+    report.print(view, dossier.blockCount);
+    const QStringList lines = report.lines();
+    return lines.mid(lines.indexOf("    ***** CONTROLE DU TEG ANNONCE *****"));
+  };
+  const QStringList insurance = {
+      "    TAUX ANNUEL EFFECTIF DE L'ASSURANCE:",
+      "         PROPORTIONNEL = 0,0000 point   ACTUARIEL = 0,0000 point"};
+  EXPECT_EQ(blockOf("", "cinq"),
+            QStringList({"    ***** CONTROLE DU TEG ANNONCE *****",
+                         text("    Taux Effectif Global annoncé: 6,40 %"),
+                         text("         PROPORTIONNEL: écart +0,1479 point, majoré, inexact à la "
+                              "décimale."),
+                         text("         ACTUARIEL: écart -0,0344 point, minoré, exact à la "
+                              "décimale."),
+                         "    'cinq' n'est pas un seuil en % (par ex. 5,13)."}) +
+                insurance);
+  EXPECT_EQ(blockOf("Immobilier", "5,13"),
+            QStringList({"    ***** CONTROLE DU TEG ANNONCE *****",
+                         text("    TAEG (actuariel) : minoré de 0,0344 point, exact à la décimale"),
+                         text("    pour information : TEG (proportionnel) 6,2521 %, majoré de "
+                              "0,1479 point"),
+                         text("    Catégorie de l'usure : immobilier à taux fixe, 20 ans et plus "
+                              "(taux variable et prêt relais : autres seuils)"),
+                         text("    TAEG 6,4344 % : au-dessus du seuil de l'usure (5,13 %) de "
+                              "1,3044 point")}) +
+                insurance);
+}
+
 TEST(DossierReport, FontsFollowTheReportTable) {
   LoanDossier dossier;
   const HeadlessDossierView view = calculatedExample(1, dossier);
@@ -152,7 +193,7 @@ TEST(DossierReport, ShiftedDossierPrintsTheNominalRateAsNotComputable) {
   ASSERT_GE(heading, 0);
   EXPECT_EQ(lines[heading + 1], "    TAUX NOMINAL NON CALCULABLE...");
   EXPECT_EQ(lines[heading + 2], "    ");
-  EXPECT_EQ(lines[heading + 4], "         de PERIODE = " + view.rateText(RatePanel::TegPeriod));
+  EXPECT_EQ(lines[heading + 4], "         de PERIODE = " + view.text(DossierText::TegPeriod));
   EXPECT_EQ(lines.filter(QRegularExpression("^ {4}[ 0-9]{4}[0-9] ")).size(), 27);
 }
 

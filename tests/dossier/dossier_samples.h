@@ -49,4 +49,17 @@ inline void typeLoanGrid(HeadlessDossierView& view) {
   typeRow(view, 2, "2304.69", "180", "89");
 }
 
+// The European Commission's first worked example of a TAEG, typed: 200 000 at 6 %, 4 000 of
+// fees, 240 monthly instalments of 1 432,86 (TAEG 6,4344 %, TEG 6,2521 %), announced at 6,4 %.
+inline HeadlessDossierView typedCommissionExample() {
+  HeadlessDossierView view = typedHeader({{HeaderField::Capital, "200000"},
+                                          {HeaderField::RepaymentCount, "240"},
+                                          {HeaderField::RepaymentsPerYear, "12"},
+                                          {HeaderField::Fee1, "4000"},
+                                          {HeaderField::AnnouncedTeg, "6,4"}});
+  typeRow(view, 1, "-200000", "1", "0", "4000");
+  typeRow(view, 2, "1432.86", "240");
+  return view;
+}
+
 }  // namespace kalmoris::testing

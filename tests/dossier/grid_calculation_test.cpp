@@ -2,6 +2,7 @@
 
 #include "dossier/core/dossier_captions.h"
 #include "dossier/core/header_validation.h"
+#include "dossier/core/teg_verdict.h"
 #include "dossier/core/worked_examples.h"
 #include "tests/core/failure_expectations.h"
 #include "tests/dossier/dossier_samples.h"
@@ -38,16 +39,16 @@ TEST(GridCalculation, LoanOfTheFirstExampleGivesItsRatesCostsAndNoDiscrepancy) {
                             {"2", " 2304,69", " 180", " 89,00", " 0,00", " 2393,69"}};
   for (int row = 1; row <= 2; ++row)
     for (int col = 0; col < 6; ++col) EXPECT_EQ(loan.view.cellText(col, row), grid[row][col]);
-  EXPECT_EQ(loan.view.rateText(RatePanel::NominalPeriod), "0,0093750052");
-  EXPECT_EQ(loan.view.rateText(RatePanel::NominalProportional), "11,2500 %");
-  EXPECT_EQ(loan.view.rateText(RatePanel::NominalActuarial), "11,8486 %");
-  EXPECT_EQ(loan.view.rateText(RatePanel::TegPeriod), "0,0106907204");
-  EXPECT_EQ(loan.view.rateText(RatePanel::TegProportional), "12,8289 %");
-  EXPECT_EQ(loan.view.rateText(RatePanel::TegActuarial), "13,6107 %");
-  EXPECT_EQ(loan.view.insuranceCost, "16020,00");
-  EXPECT_EQ(loan.view.loanCost, "239980,20");
-  EXPECT_FALSE(loan.view.discrepancyShown);
-  EXPECT_FALSE(loan.view.notComputable);
+  EXPECT_EQ(loan.view.text(DossierText::NominalPeriod), "0,0093750052");
+  EXPECT_EQ(loan.view.text(DossierText::NominalProportional), "11,2500 %");
+  EXPECT_EQ(loan.view.text(DossierText::NominalActuarial), "11,8486 %");
+  EXPECT_EQ(loan.view.text(DossierText::TegPeriod), "0,0106907204");
+  EXPECT_EQ(loan.view.text(DossierText::TegProportional), "12,8289 %");
+  EXPECT_EQ(loan.view.text(DossierText::TegActuarial), "13,6107 %");
+  EXPECT_EQ(loan.view.text(DossierText::InsuranceCost), "16020,00");
+  EXPECT_EQ(loan.view.text(DossierText::LoanCost), "239980,20");
+  EXPECT_FALSE(loan.view.shown(DossierPanel::Discrepancy));
+  EXPECT_FALSE(loan.view.shown(DossierPanel::NotComputable));
   EXPECT_EQ(loan.dossier.lastSolvedCount, 2);
   EXPECT_EQ(loan.dossier.groups[1].cumul, 2304.69L + 89);
 }
@@ -81,23 +82,25 @@ TEST_P(WorkedExampleRates, AreTheRatesTheNoticesAnnounce) {
   ASSERT_TRUE(validateHeader(dossier, view));
   calculateDossier(dossier, view);
   if (!row.notComputable) {
-    EXPECT_EQ(view.rateText(RatePanel::NominalProportional), text(row.nominalProportional));
-    EXPECT_EQ(view.rateText(RatePanel::NominalActuarial), text(row.nominalActuarial));
+    EXPECT_EQ(view.text(DossierText::NominalProportional), text(row.nominalProportional));
+    EXPECT_EQ(view.text(DossierText::NominalActuarial), text(row.nominalActuarial));
   }
-  EXPECT_EQ(view.rateText(RatePanel::TegProportional), text(row.tegProportional));
-  EXPECT_EQ(view.rateText(RatePanel::TegActuarial), text(row.tegActuarial));
-  EXPECT_EQ(view.notComputable, row.notComputable);
-  EXPECT_FALSE(view.discrepancyShown) << view.discrepancy.gridCaption.toStdString();
+  EXPECT_EQ(view.text(DossierText::TegProportional), text(row.tegProportional));
+  EXPECT_EQ(view.text(DossierText::TegActuarial), text(row.tegActuarial));
+  EXPECT_EQ(view.shown(DossierPanel::NotComputable), row.notComputable);
+  EXPECT_FALSE(view.shown(DossierPanel::Discrepancy))
+      << view.discrepancy().gridCaption.toStdString();
   EXPECT_EQ(view.gridRowCount, workedExample(row.example).groupCount + 1);
-  ASSERT_TRUE(view.verdict);
-  EXPECT_EQ(view.verdict->announcement == TegVerdict::Announcement::Given, row.announced);
+  const std::optional<TegVerdict> verdict = shownVerdict(view);
+  ASSERT_TRUE(verdict);
+  EXPECT_EQ(verdict->announcement == TegVerdict::Announcement::Given, row.announced);
   if (row.announced) {
-    EXPECT_EQ(view.verdict->proportional.difference, row.proportionalDifference);
-    EXPECT_EQ(view.verdict->actuarial.difference, row.actuarialDifference);
-    EXPECT_FALSE(view.verdict->proportional.exact() || view.verdict->actuarial.exact());
+    EXPECT_EQ(verdict->proportional.difference, row.proportionalDifference);
+    EXPECT_EQ(verdict->actuarial.difference, row.actuarialDifference);
+    EXPECT_FALSE(verdict->proportional.exact() || verdict->actuarial.exact());
   }
-  EXPECT_EQ(view.insuranceRates,
-            (InsuranceRateTexts{row.insuranceProportional, row.insuranceActuarial}));
+  EXPECT_EQ(view.text(DossierText::InsuranceProportional), row.insuranceProportional);
+  EXPECT_EQ(view.text(DossierText::InsuranceActuarial), row.insuranceActuarial);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -173,9 +176,9 @@ TEST(GridCalculation, EmptyGridTakesDefaultsAndShowsTheLastFailingCheck) {
   EXPECT_EQ(view.cellText(kCountColumn, 1), " 1");
   EXPECT_EQ(view.cellText(kAmountColumn, 2), " 1,00");
   EXPECT_EQ(view.cellText(kCountColumn, 2), " 1");
-  ASSERT_TRUE(view.discrepancyShown);
-  EXPECT_EQ(view.discrepancy, (Discrepancy{captions::kCapitalAnnounced, "200000,00",
-                                           captions::kRepaymentsShort, "1,00"}));
+  ASSERT_TRUE(view.shown(DossierPanel::Discrepancy));
+  EXPECT_EQ(view.discrepancy(), (Discrepancy{captions::kCapitalAnnounced, "200000,00",
+                                             captions::kRepaymentsShort, "1,00"}));
 }
 
 // The typed loan with one cell changed: which check is the last to fail.
@@ -195,9 +198,9 @@ TEST_P(FailedCheck, IsShownWithBothValues) {
   typeLoanGrid(loan.view);
   loan.view.writeCell(row.col, row.row, text(row.typed));
   loan.calculate();
-  ASSERT_TRUE(loan.view.discrepancyShown);
-  EXPECT_EQ(loan.view.discrepancy, row.shown);
-  EXPECT_EQ(loan.view.rateText(RatePanel::NominalPeriod).isEmpty(), false);
+  ASSERT_TRUE(loan.view.shown(DossierPanel::Discrepancy));
+  EXPECT_EQ(loan.view.discrepancy(), row.shown);
+  EXPECT_EQ(loan.view.text(DossierText::NominalPeriod).isEmpty(), false);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -239,7 +242,8 @@ TEST(GridCalculation, ChecksCompareTheAmountsAsShown) {
   typeRow(view, 1, "-180000.57", "1");
   typeRow(view, 2, "2074.54", "180.001");
   calculateDossier(dossier, view);
-  EXPECT_FALSE(view.discrepancyShown) << view.discrepancy.gridCaption.toStdString();
+  EXPECT_FALSE(view.shown(DossierPanel::Discrepancy))
+      << view.discrepancy().gridCaption.toStdString();
 }
 
 TEST(GridCalculation, TimeShiftCoversTheNominalRatesButNotTheTeg) {
@@ -250,11 +254,11 @@ TEST(GridCalculation, TimeShiftCoversTheNominalRatesButNotTheTeg) {
   typeRow(loan.view, 2, "0", "-0,544444");
   typeRow(loan.view, 3, "2304.69", "180", "89");
   loan.calculate();
-  EXPECT_TRUE(loan.view.notComputable);
+  EXPECT_TRUE(loan.view.shown(DossierPanel::NotComputable));
   EXPECT_EQ(loan.view.cellText(kCountColumn, 2), " -0,544444");
   // Payments one half-period earlier cost more: the TEG rises above the example's.
   EXPECT_GT(loan.dossier.tegRate, 0.0106907204L);
-  EXPECT_EQ(loan.view.rateText(RatePanel::TegProportional).endsWith(" %"), true);
+  EXPECT_EQ(loan.view.text(DossierText::TegProportional).endsWith(" %"), true);
 }
 
 TEST(GridCalculation, FeesOfARunAreAddedToEachPaymentButCountedOnce) {
@@ -281,8 +285,8 @@ TEST(GridCalculation, BadCellStopsTheCalculationWithEarlierCellsRewritten) {
   EXPECT_EQ(loan.view.cellText(kAmountColumn, 1), " -150000,00");
   EXPECT_EQ(loan.view.cellText(kCountColumn, 2), " 180");
   EXPECT_EQ(loan.view.cellText(kInsuranceColumn, 2), "1,2,3");
-  EXPECT_EQ(loan.view.rateText(RatePanel::NominalProportional), "11,2500 %");
-  EXPECT_EQ(loan.view.loanCost, "239980,20");
+  EXPECT_EQ(loan.view.text(DossierText::NominalProportional), "11,2500 %");
+  EXPECT_EQ(loan.view.text(DossierText::LoanCost), "239980,20");
 }
 
 TEST(GridCalculation, NoRepaymentsPerYearStopsTheNominalSolveWithItsPanelsBlank) {
@@ -292,8 +296,8 @@ TEST(GridCalculation, NoRepaymentsPerYearStopsTheNominalSolveWithItsPanelsBlank)
   validateHeader(loan.dossier, loan.view);
   EXPECT_TRUE(FailsWith<ArithmeticFailure>([&] { loan.calculate(); }, testing::DivisionByZero()));
   EXPECT_EQ(loan.view.cellText(kCumulColumn, 2), " 2393,69");
-  EXPECT_EQ(loan.view.rateText(RatePanel::NominalPeriod), " ");
-  EXPECT_EQ(loan.view.rateText(RatePanel::TegPeriod), " ");
+  EXPECT_EQ(loan.view.text(DossierText::NominalPeriod), " ");
+  EXPECT_EQ(loan.view.text(DossierText::TegPeriod), " ");
 }
 
 TEST(GridCalculation, NoBlocksStopsBeforeAnyRate) {
@@ -301,7 +305,7 @@ TEST(GridCalculation, NoBlocksStopsBeforeAnyRate) {
   loan.view.writeField(HeaderField::BlockCount, "0");
   validateHeader(loan.dossier, loan.view);
   EXPECT_TRUE(FailsWith<ArithmeticFailure>([&] { loan.calculate(); }, testing::InvalidOperation()));
-  EXPECT_EQ(loan.view.rateText(RatePanel::NominalProportional), " ");
+  EXPECT_EQ(loan.view.text(DossierText::NominalProportional), " ");
   EXPECT_EQ(loan.dossier.lastSolvedCount, 0);
 }
 
@@ -313,9 +317,9 @@ TEST(GridCalculation, FailedTegSolveLeavesNoTegOfTheLastCalculation) {
   typeRow(loan.view, 1, "-200000", "1", "0", "200000");
   typeRow(loan.view, 2, "2304.69", "180", "-2304.69", "0");
   EXPECT_TRUE(FailsWith<ArithmeticFailure>([&] { loan.calculate(); }, testing::InvalidOperation()));
-  EXPECT_EQ(loan.view.rateText(RatePanel::NominalProportional), "11,2500 %");
-  EXPECT_EQ(loan.view.rateText(RatePanel::TegProportional), " ");
-  EXPECT_EQ(loan.view.insuranceCost, "16020,00");
+  EXPECT_EQ(loan.view.text(DossierText::NominalProportional), "11,2500 %");
+  EXPECT_EQ(loan.view.text(DossierText::TegProportional), " ");
+  EXPECT_EQ(loan.view.text(DossierText::InsuranceCost), "16020,00");
 }
 
 // The capital typed positive: nothing is borrowed, so no rate balances the schedule. No rate
@@ -326,13 +330,13 @@ TEST(GridCalculation, ScheduleWithoutRateShowsNoRateButItsChecks) {
   loan.calculate();
   typeRow(loan.view, 1, "200000", "1");
   EXPECT_TRUE(FailsWith<NoRateFailure>([&] { loan.calculate(); }, testing::NoRate()));
-  for (int panel = 0; panel < kRatePanelCount; ++panel)
-    EXPECT_EQ(loan.view.rateText(static_cast<RatePanel>(panel)), " ");
-  EXPECT_EQ(loan.view.insuranceCost, "16020,00");
-  ASSERT_TRUE(loan.view.discrepancyShown);
-  EXPECT_EQ(loan.view.discrepancy.gridCaption, captions::kGridPositiveCount);
-  EXPECT_FALSE(loan.view.verdict) << "no verdict on a failed calculation";
-  EXPECT_EQ(loan.view.insuranceRates, InsuranceRateTexts{});
+  for (DossierText rate : kRateTexts) EXPECT_EQ(loan.view.text(rate), " ");
+  EXPECT_EQ(loan.view.text(DossierText::InsuranceCost), "16020,00");
+  ASSERT_TRUE(loan.view.shown(DossierPanel::Discrepancy));
+  EXPECT_EQ(loan.view.discrepancy().gridCaption, captions::kGridPositiveCount);
+  EXPECT_FALSE(shownVerdict(loan.view)) << "no verdict on a failed calculation";
+  EXPECT_EQ(loan.view.text(DossierText::InsuranceProportional), "");
+  EXPECT_EQ(loan.view.text(DossierText::InsuranceActuarial), "");
 }
 
 TEST(GridCalculation, LoanWithoutInsuranceHasNoInsuranceRate) {
@@ -340,7 +344,8 @@ TEST(GridCalculation, LoanWithoutInsuranceHasNoInsuranceRate) {
   typeLoanGrid(loan.view);
   loan.view.writeCell(kInsuranceColumn, 2, "0");
   loan.calculate();
-  EXPECT_EQ(loan.view.insuranceRates, (InsuranceRateTexts{"0,0000 point", "0,0000 point"}));
+  EXPECT_EQ(loan.view.text(DossierText::InsuranceProportional), "0,0000 point");
+  EXPECT_EQ(loan.view.text(DossierText::InsuranceActuarial), "0,0000 point");
 }
 
 TEST(GridCalculation, HidesTheGridPanelsAndTheOldDiscrepancyFirst) {
@@ -348,13 +353,13 @@ TEST(GridCalculation, HidesTheGridPanelsAndTheOldDiscrepancyFirst) {
   typeLoanGrid(loan.view);
   loan.view.writeCell(kCountColumn, 2, "179");
   loan.calculate();
-  ASSERT_TRUE(loan.view.discrepancyShown);
-  loan.view.gridNoticeShown = true;
+  ASSERT_TRUE(loan.view.shown(DossierPanel::Discrepancy));
+  loan.view.setShown(DossierPanel::GridNotice, true);
   loan.view.writeCell(kCountColumn, 2, "180");
   loan.calculate();
-  EXPECT_FALSE(loan.view.discrepancyShown);
-  EXPECT_FALSE(loan.view.gridNoticeShown);
-  EXPECT_FALSE(loan.view.gridHelpShown);
+  EXPECT_FALSE(loan.view.shown(DossierPanel::Discrepancy));
+  EXPECT_FALSE(loan.view.shown(DossierPanel::GridNotice));
+  EXPECT_FALSE(loan.view.shown(DossierPanel::GridHelp));
 }
 
 TEST(RateTexts, AreTheThreePanelsFormats) {

@@ -48,8 +48,9 @@ TEST_P(ValidatedField, IsRewrittenAndMarked) {
   EXPECT_EQ(validateHeader(dossier, view), row.accepted);
   EXPECT_EQ(view.fieldText(row.field), text(row.rewritten));
   EXPECT_EQ(view.fieldFailed(row.field), row.red);
-  EXPECT_EQ(view.warningShown, row.red);
-  EXPECT_EQ(view.validateCaption, row.accepted ? captions::kValidated : captions::kNotValidated);
+  EXPECT_EQ(view.shown(DossierPanel::Warning), row.red);
+  EXPECT_EQ(view.text(DossierText::ValidateCaption),
+            row.accepted ? captions::kValidated : captions::kNotValidated);
   EXPECT_TRUE(view.calculationEnabled);
 }
 
@@ -170,12 +171,12 @@ TEST(HeaderValidation, StoresTheValuesAndTotalsTheFees) {
   EXPECT_EQ(dossier.blockCount, 2);
   EXPECT_EQ(dossier.announcedTeg.units(), 121300);
   EXPECT_EQ(dossier.feeTotal.units(), 91160000);
-  EXPECT_EQ(view.feeTotalText(), "9116,00");
+  EXPECT_EQ(view.text(DossierText::FeeTotal), "9116,00");
   EXPECT_EQ(view.fieldText(HeaderField::FeeLabel1), "frais notariaux");
   EXPECT_EQ(view.fieldText(HeaderField::FeeLabel3), captions::kNoFee);
   EXPECT_EQ(view.fieldText(HeaderField::Fee3), " 0,00");
-  EXPECT_TRUE(view.gridPromptShown);
-  EXPECT_FALSE(view.maskShown);
+  EXPECT_TRUE(view.shown(DossierPanel::GridPrompt));
+  EXPECT_FALSE(view.shown(DossierPanel::Mask));
 }
 
 TEST(HeaderValidation, UpperCasesOnlyTheLettersAToZ) {
@@ -247,12 +248,12 @@ TEST(HeaderValidation, FailedCapitalRaisesTheTallWarning) {
   LoanDossier dossier;
   EXPECT_FALSE(validateHeader(dossier, capitalView));
   EXPECT_TRUE(capitalView.warningTall);
-  EXPECT_TRUE(capitalView.warningShown);
+  EXPECT_TRUE(capitalView.shown(DossierPanel::Warning));
 
   HeadlessDossierView countView = typedLoanHeader();
   countView.writeField(HeaderField::RepaymentsPerYear, "");
   EXPECT_FALSE(validateHeader(dossier, countView));
-  EXPECT_TRUE(countView.warningShown);
+  EXPECT_TRUE(countView.shown(DossierPanel::Warning));
   EXPECT_FALSE(countView.warningTall);
   EXPECT_EQ(countView.fieldText(HeaderField::RepaymentsPerYear), "");
 }

@@ -56,13 +56,13 @@ TEST(AnnouncedTeg, WithoutANumberThereIsNothingToCompare) {
             text("Pas de TEG annoncé : rien à comparer."));
   const TegVerdict letters = judgeAnnouncedTeg("douze", "12,8289 %", "13,6107 %");
   EXPECT_EQ(letters.announcement, TegVerdict::Announcement::Unreadable);
-  EXPECT_EQ(verdictReportLines(letters, "0,7170 point", "0,8033 point")[2],
+  EXPECT_EQ(verdictReportLines(letters)[2],
             text("    Le TEG annoncé n'est pas un nombre : rien à comparer."));
 }
 
 TEST(AnnouncedTeg, ReportSignsEachDifference) {
   const TegVerdict verdict = judgeAnnouncedTeg(" 6,255", "6,2000 %", "6,4000 %");
-  const QStringList lines = verdictReportLines(verdict, "0,0000 point", "0,0000 point");
+  const QStringList lines = verdictReportLines(verdict);
   EXPECT_EQ(lines[2], text("    Taux Effectif Global annoncé: 6,255 %"));
   EXPECT_EQ(lines[3], text("         PROPORTIONNEL: écart +0,0550 point, majoré, exact à la "
                            "décimale."));

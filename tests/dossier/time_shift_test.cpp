@@ -57,7 +57,11 @@ INSTANTIATE_TEST_SUITE_P(
                   "Décalage de 30 jours : 1 période"},
         ShiftCase{"FebruaryEndsEarly",
                   byDates("31/01/2023", "28/02/2023", DayCount::ThirtyDayMonth), 12,
-                  "Décalage de -2 jours : -0,066667 période"}),
+                  "Décalage de -2 jours : -0,066667 période"},
+        // A month, then 3 days of the year ending 15/01/2013, which holds 29/02/2012.
+        ShiftCase{"CalendarCountsWholePeriodsThenDays",
+                  byDates("12/01/2013", "15/02/2013", DayCount::Calendar), 12,
+                  "Première échéance à 1 mois + 3 / 366 du versement : 0,098361 période"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadShift, RefusesWhatItCannotUse) {
@@ -82,6 +86,58 @@ TEST(ReadShift, RefusesWhatItCannotUse) {
   };
   for (const auto& [entry, reason] : refused)
     EXPECT_EQ(readShift(entry, 12).refusal, text(reason)) << reason;
+  EXPECT_EQ(readShift(byDays("-15", DayCount::Calendar), 12).refusal,
+            text("Le calendrier se compte d'après les deux dates : indiquez le versement du "
+                 "capital et la première échéance."));
+  EXPECT_EQ(readShift(byDates("01/01/2024", "15/03/2024", DayCount::Calendar), 5).refusal,
+            text("Le calendrier compte des périodes d'un nombre entier de mois : il ne s'applique "
+                 "qu'à 1, 2, 3, 4, 6 ou 12 remboursements par an."));
+}
+
+// The calendar's count as the insertion writes it: whole periods - 1 + days x 12 / 365 or 366.
+struct CalendarCase {
+  const char* name;
+  const char* payout;
+  const char* firstInstalment;
+  const char* inserted;
+};
+
+class CalendarShift : public ::testing::TestWithParam<CalendarCase> {};
+
+TEST_P(CalendarShift, InsertsItsCount) {
+  const CalendarCase& row = GetParam();
+  HeadlessDossierView view = typedLoanHeader();
+  LoanDossier dossier;
+  validateHeader(dossier, view);
+  const Shift shift = readShift(byDates(row.payout, row.firstInstalment, DayCount::Calendar), 12);
+  ASSERT_EQ(shift.refusal, QString());
+  insertShiftGroup(dossier, view, 2, shift.count);
+  EXPECT_EQ(view.cellText(kCountColumn, 2), text(row.inserted));
+}
+
+INSTANTIATE_TEST_SUITE_P(Monthly, CalendarShift,
+                         ::testing::Values(CalendarCase{"ThreeDaysOfALeapYearAfterAMonth",
+                                                        "12/01/2013", "15/02/2013", " 0,098361"},
+                                           CalendarCase{"LessThanAPeriodAfterThePayoutIsNegative",
+                                                        "15/02/2015", "01/03/2015", " -0,539726"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The Commission's second example, case 1: 200 000 signed 12/01/2012, 4 000 of fees, 240
+// monthly instalments of 1 433,57 from 15/02/2012; its TAEG is published as 6,434185 %.
+TEST(CalendarShift, GivesTheTaegOfTheCommissionsSecondExample) {
+  HeadlessDossierView view = testing::typedHeader({{HeaderField::Capital, "200000"},
+                                                   {HeaderField::RepaymentCount, "240"},
+                                                   {HeaderField::RepaymentsPerYear, "12"},
+                                                   {HeaderField::Fee1, "4000"}});
+  LoanDossier dossier;
+  validateHeader(dossier, view);
+  testing::typeRow(view, 1, "-200000", "1", "0", "4000");
+  testing::typeRow(view, 2, "1433.57", "240");
+  const Shift shift = readShift(byDates("12/01/2012", "15/02/2012", DayCount::Calendar), 12);
+  insertShiftGroup(dossier, view, 2, shift.count);
+  validateHeader(dossier, view);
+  calculateDossier(dossier, view);
+  EXPECT_EQ(view.text(DossierText::TegActuarial), "6,4342 %");
 }
 
 // The loan of the first example, validated and calculated, then a shift of half a month
@@ -109,9 +165,9 @@ TEST(InsertShiftGroup, MovesTheRowsDownAndCountsTheNewGroup) {
   // 50-digit recomputation (12,93154316 % and 13,72620091 %).
   validateHeader(dossier, view);
   calculateDossier(dossier, view);
-  EXPECT_EQ(view.rateText(RatePanel::TegProportional), "12,9315 %");
-  EXPECT_EQ(view.rateText(RatePanel::TegActuarial), "13,7262 %");
-  EXPECT_TRUE(view.notComputable);
+  EXPECT_EQ(view.text(DossierText::TegProportional), "12,9315 %");
+  EXPECT_EQ(view.text(DossierText::TegActuarial), "13,7262 %");
+  EXPECT_TRUE(view.shown(DossierPanel::NotComputable));
 }
 
 TEST(InsertShiftGroup, NeedsAValidatedGridWithRoomLeft) {

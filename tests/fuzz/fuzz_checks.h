@@ -26,23 +26,13 @@ inline void requirePatternReadsBack(Real value, const QString& pattern, int deci
 // A header field still holding what the user typed (a refused entry stays as typed) is the
 // user's own words; only the texts the program wrote are held to this.
 inline void requireShowable(const HeadlessDossierView& view, const HeadlessDossierView& typed) {
-  for (const QString& rate : view.rates) requireShowable(rate);
-  requireShowable(view.insuranceCost);
-  requireShowable(view.loanCost);
-  requireShowable(view.feeTotal);
-  requireShowable(view.discrepancy.announcedValue);
-  requireShowable(view.discrepancy.gridValue);
-  requireShowable(view.insuranceRates.proportional);
-  requireShowable(view.insuranceRates.actuarial);
-  if (view.verdict) {
-    requireShowable(verdictLine(QStringLiteral("PROPORTIONNEL"), view.verdict->proportional));
-    requireShowable(verdictLine(QStringLiteral("ACTUARIEL"), view.verdict->actuarial));
-    requireShowable(announcedRateText(view.verdict->announced));
-  }
-  for (int field = 1; field < kHeaderFieldCount; ++field) {
-    if (field >= 5 && field <= 7) continue;  // fee labels are the user's words
-    const QString& text = view.fields[std::size_t(field)];
-    if (text != typed.fields[std::size_t(field)]) requireShowable(text);
+  for (int k = 0; k < kDossierTextCount; ++k) {
+    const auto which = static_cast<DossierText>(k);
+    // The borrower (upper-cased) and the fee labels are the user's words.
+    if (which == DossierText::BorrowerName || which == DossierText::FeeLabel1 ||
+        which == DossierText::FeeLabel2 || which == DossierText::FeeLabel3)
+      continue;
+    if (view.text(which) != typed.text(which)) requireShowable(view.text(which));
   }
 }
 

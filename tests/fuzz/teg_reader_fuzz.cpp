@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     requireFrenchMessage(failure);
     // A refused file shows nothing of itself.
     const HeadlessDossierView fresh;
-    require(view.fields == fresh.fields && view.cells == fresh.cells &&
+    require(view.fields() == fresh.fields() && view.cells == fresh.cells &&
             view.gridRowCount == fresh.gridRowCount);
     return 0;
   }
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   LoanDossier reopened;
   HeadlessDossierView again;
   loadDossierFile(saved, reopened, again);
-  require(again.fields == view.fields);
+  require(again.fields() == view.fields());
   for (int row = 1; row <= dossier.blockCount; ++row)
     for (int col = kAmountColumn; col <= kFeesColumn; ++col)
       require(again.cellText(col, row) == view.cellText(col, row));

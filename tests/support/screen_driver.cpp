@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,6 +70,18 @@ void ScreenDriver::pressKey(QAnyStringView name, Qt::Key key) const {
   QTest::keyClick(target, key);
 }
 
+void ScreenDriver::choose(QAnyStringView name, const QString& item) const {
+  auto* box = find<QComboBox>(name);
+  const int wanted = box->findText(item);
+  if (wanted < 0) {
+    QTest::qFail(qPrintable(name.toString() + " has no item " + item), __FILE__, __LINE__);
+    return;
+  }
+  box->setFocus();
+  for (int step = 0; step < box->count() && box->currentIndex() != wanted; ++step)
+    QTest::keyClick(box, box->currentIndex() < wanted ? Qt::Key_Down : Qt::Key_Up);
+}
+
 void ScreenDriver::click(QAnyStringView name) const {
   auto* target = find<QAbstractButton>(name);
   if (!target->isVisible()) {
@@ -127,6 +140,7 @@ QString ScreenDriver::text(QAnyStringView name) const {
   if (auto* shownLabel = qobject_cast<QLabel*>(widget)) return shownLabel->text();
   if (auto* pressable = qobject_cast<QAbstractButton*>(widget)) return pressable->text();
   if (auto* box = qobject_cast<QGroupBox*>(widget)) return box->title();
+  if (auto* dropDown = qobject_cast<QComboBox*>(widget)) return dropDown->currentText();
   missing("control with a text", name);
   return {};
 }

@@ -51,6 +51,8 @@ class ScreenDriver {
   // The key in the control, which takes the focus first.
   void pressKey(QAnyStringView name, Qt::Key key) const;
   void pressEnter(QAnyStringView name) const { pressKey(name, Qt::Key_Return); }
+  // Chooses an item of a drop-down with the arrow keys, as a user may.
+  void choose(QAnyStringView name, const QString& item) const;
   // A mouse click on a shown button: a disabled one does not react; a hidden one fails.
   void click(QAnyStringView name) const;
   void trigger(QAnyStringView name) const;  // a menu item
@@ -62,7 +64,8 @@ class ScreenDriver {
   void typeRow(int row, std::initializer_list<const char*> cells) const;
   void clickCell(int col, int row) const;
 
-  // What a field, panel or label shows, a button's caption, a group box's title.
+  // What a field, panel or label shows, a button's caption, a group box's title, a
+  // drop-down's current item.
   QString text(QAnyStringView name) const;
   QColor background(QAnyStringView name) const;
   bool hasFocus(QAnyStringView name) const;
