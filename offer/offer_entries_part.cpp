@@ -1,9 +1,12 @@
-// The upper part of the offer's screen: the offer and its drawdowns at the left, the fees, the
-// first instalment, the insurance and the steps at the right, and the message panel.
+// The upper part of the offer's screen: the offer and its drawdowns at the left, the fees at the
+// right, and the message panel; the instalments under the fees are built in
+// offer_instalment_entries.cpp.
 #include "offer/offer_entries_part.h"
 
 #include "core/counting_rate.h"
 #include "offer/entry_grid.h"
+#include "offer/entry_layout.h"
+#include "offer/result_grid.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
 #include "ui/handler.h"
@@ -16,71 +19,14 @@
 
 namespace kalmoris {
 
-namespace {
-
-constexpr int kLeft = 8;
-constexpr int kRight = 408;
-constexpr int kCaptionWidth = 168;
-constexpr int kFieldOffset = 174;  // from a caption's left to its field's
-constexpr int kRowHeight = 21;
-constexpr int kRowStep = 24;
-constexpr int kGridWidth = 300;
-constexpr int kRowButtonWidth = 82;
-
-// The caption beside a field: white bold text on navy (the offer) or green (the instalments).
-Panel* caption(QWidget* parent, const char* name, const char* text, QPoint place,
-               const QColor& color) {
-  Panel* panel = controls::panel(parent, name, QString::fromUtf8(text),
-                                 QRect(place, QSize(kCaptionWidth, kRowHeight)), color);
-  panel->setCaptionColor(colors::White);
-  panel->setCaptionFont(controls::boldFont(8));
-  panel->setCaptionAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  return panel;
-}
-
-QRect fieldPlace(QPoint captionPlace, int width) {
-  return {captionPlace.x() + kFieldOffset, captionPlace.y(), width, kRowHeight};
-}
-
-// A short note after a field: its unit or the shape of its text.
-void unitNote(QWidget* parent, const char* name, const char* text, QRect field) {
-  controls::label(parent, name, QString::fromUtf8(text),
-                  QRect(field.right() + 6, field.top() + 2, 90, 17));
-}
-
-QComboBox* choice(QWidget* parent, const char* name, const QStringList& items, QRect place) {
-  auto* box = new QComboBox(parent);
-  box->setObjectName(QString::fromLatin1(name));
-  box->setGeometry(place);
-  box->addItems(items);
-  return box;
-}
-
-QLabel* gridTitle(QWidget* parent, const char* name, const char* text, QPoint place) {
-  QLabel* title =
-      controls::label(parent, name, QString::fromUtf8(text), QRect(place, QSize(384, 16)));
-  title->setFont(controls::boldFont(8));
-  return title;
-}
-
-// The two buttons beside a grid that add a row to it and remove one.
-std::pair<QPushButton*, QPushButton*> rowButtons(QWidget* parent, const char* addName,
-                                                 const char* removeName, QPoint place) {
-  QPushButton* add = controls::button(parent, addName, QStringLiteral("AJOUTER"),
-                                      QRect(place, QSize(kRowButtonWidth, 24)));
-  QPushButton* remove = controls::button(parent, removeName, QStringLiteral("RETIRER"),
-                                         QRect(place + QPoint(0, 28), QSize(kRowButtonWidth, 24)));
-  return {add, remove};
-}
-
-}  // namespace
+using namespace entry_layout;
 
 OfferEntriesPart::OfferEntriesPart(QWidget* parent) : QObject(parent) {
   createOfferFields();
   createDrawdowns();
   createFees();
   createInstalments();
-  info = controls::panel(parent, "info", QString(), QRect(kLeft, 562, 784, 22), colors::Light3D);
+  info = controls::panel(parent, "info", QString(), QRect(kLeft, 612, 784, 22), colors::Light3D);
   info->setBevel(false);
   info->setCaptionFont(controls::boldFont(9));
   choicePalette_ = ch_nature->palette();
@@ -116,7 +62,7 @@ void OfferEntriesPart::createDrawdowns() {
   gridTitle(parent, "Label_deblocages", "DEBLOCAGES (le premier est l'origine des temps)",
             QPoint(kLeft, 206));
   grille_deblocages =
-      new EntryGrid(parent, "grille_deblocages", QRect(kLeft, 222, kGridWidth, 84),
+      new EntryGrid(parent, "grille_deblocages", QRect(kLeft, 222, kGridWidth, kBottom - 222),
                     {QStringLiteral("Date"), QStringLiteral("Montant")}, {110, 140});
   std::tie(Bt_ajout_deblocage, Bt_retrait_deblocage) = rowButtons(
       parent, "Bt_ajout_deblocage", "Bt_retrait_deblocage", QPoint(kLeft + kGridWidth + 6, 222));
@@ -134,24 +80,6 @@ void OfferEntriesPart::createFees() {
       rowButtons(parent, "Bt_ajout_frais", "Bt_retrait_frais", QPoint(kRight + kGridWidth + 6, 20));
 }
 
-void OfferEntriesPart::createInstalments() {
-  QWidget* const parent = qobject_cast<QWidget*>(this->parent());
-  const QPoint first(kRight, 110);
-  const QPoint insurance(kRight, 110 + kRowStep);
-  caption(parent, "Lib_premiere_echeance", "PREMIERE ECHEANCE :", first, colors::Green);
-  ch_premiere_echeance = controls::edit(parent, "ch_premiere_echeance", fieldPlace(first, 90));
-  unitNote(parent, "Label_premiere_echeance", "jj/mm/aaaa", ch_premiere_echeance->geometry());
-  caption(parent, "Lib_assurance", "ASSURANCE :", insurance, colors::Green);
-  ch_assurance = choice(parent, "ch_assurance", insuranceItems(), fieldPlace(insurance, 130));
-  gridTitle(parent, "Label_paliers", "PALIERS D'ECHEANCES", QPoint(kRight, 162));
-  grille_paliers = new EntryGrid(parent, "grille_paliers", QRect(kRight, 178, kGridWidth, 128),
-                                 {QStringLiteral("Nombre"), QStringLiteral("Montant hors ass."),
-                                  QStringLiteral("Assurance / éch.")},
-                                 {56, 110, 100});
-  std::tie(Bt_ajout_palier, Bt_retrait_palier) = rowButtons(
-      parent, "Bt_ajout_palier", "Bt_retrait_palier", QPoint(kRight + kGridWidth + 6, 178));
-}
-
 void OfferEntriesPart::createConnections() {
   onClick(Bt_ajout_deblocage, this, &OfferEntriesPart::Bt_ajout_deblocageClick);
   onClick(Bt_retrait_deblocage, this, &OfferEntriesPart::Bt_retrait_deblocageClick);
@@ -160,14 +88,18 @@ void OfferEntriesPart::createConnections() {
   onClick(Bt_ajout_palier, this, &OfferEntriesPart::Bt_ajout_palierClick);
   onClick(Bt_retrait_palier, this, &OfferEntriesPart::Bt_retrait_palierClick);
   for (QLineEdit* field : {ch_nom_emp, ch_date_offre, ch_taeg_annonce, ch_taea_annonce, ch_usure,
-                           ch_premiere_echeance}) {
+                           ch_premiere_echeance, ch_taux_debiteur, ch_nombre_echeances,
+                           ch_nombre_differe, ch_assurance_montant, ch_assurance_taux}) {
     connect(field, &QLineEdit::textChanged, this, &OfferEntriesPart::changed);
     connect(field, &QLineEdit::textEdited, this, &OfferEntriesPart::edited);
   }
-  for (QComboBox* box : {ch_nature, ch_periodicite, ch_assurance}) {
+  for (QComboBox* box : {ch_nature, ch_periodicite, ch_assurance, ch_base_periode_brisee,
+                         ch_echeances, ch_regle, ch_differe, ch_assurance_mode}) {
     connect(box, &QComboBox::currentIndexChanged, this, &OfferEntriesPart::changed);
     connect(box, &QComboBox::activated, this, &OfferEntriesPart::edited);
   }
+  for (QComboBox* box : {ch_echeances, ch_differe, ch_assurance_mode})
+    connect(box, &QComboBox::currentIndexChanged, this, &OfferEntriesPart::showChosenInstalments);
   for (EntryGrid* grid : {grille_deblocages, grille_frais, grille_paliers}) {
     connect(grid, &EntryGrid::changed, this, &OfferEntriesPart::changed);
     connect(grid, &EntryGrid::edited, this, &OfferEntriesPart::edited);
@@ -188,7 +120,19 @@ void OfferEntriesPart::describeControls() {
       {grille_frais, "Frais : libellé, montant, date"},
       {ch_premiere_echeance, "Date de la première échéance, jj/mm/aaaa"},
       {ch_assurance, "Assurance obligatoire ou facultative"},
+      {ch_taux_debiteur, "Taux débiteur, en % l'an"},
+      {ch_base_periode_brisee, "Jours par an des intérêts d'une période brisée"},
+      {ch_echeances, "Échéances : paliers saisis ou conditions de l'offre"},
       {grille_paliers, "Paliers : nombre, montant hors assurance, assurance par échéance"},
+      {ch_nombre_echeances, "Nombre d'échéances, différées comprises"},
+      {ch_regle, "Règle des échéances : contrat ou commission"},
+      {ch_differe, "Différé : aucun, partiel ou total"},
+      {ch_nombre_differe, "Nombre d'échéances différées"},
+      {ch_assurance_mode, "Prime d'assurance : aucune, fixe, sur le capital initial ou restant"},
+      {ch_assurance_montant, "Prime d'assurance par échéance, en euros"},
+      {ch_assurance_taux, "Taux annuel de l'assurance, en %"},
+      {grille_paliers_calcules,
+       "Paliers calculés : nombre, montant hors assurance, assurance par échéance"},
       {info, "Message"},
   };
   for (const auto& [widget, description] : descriptions)
@@ -214,8 +158,18 @@ OfferForm OfferEntriesPart::form() const {
   form.drawdowns = grille_deblocages->rows();
   form.fees = grille_frais->rows();
   form.firstInstalment = ch_premiere_echeance->text();
-  form.steps = grille_paliers->rows();
   form.insurance = ch_assurance->currentText();
+  form.debitRate = ch_taux_debiteur->text();
+  form.brokenPeriodBase = ch_base_periode_brisee->currentText();
+  form.instalments = ch_echeances->currentText();
+  form.steps = grille_paliers->rows();
+  form.instalmentCount = ch_nombre_echeances->text();
+  form.rule = ch_regle->currentText();
+  form.deferral = ch_differe->currentText();
+  form.deferralCount = ch_nombre_differe->text();
+  form.insuranceMode = ch_assurance_mode->currentText();
+  form.insurancePremium = ch_assurance_montant->text();
+  form.insuranceRate = ch_assurance_taux->text();
   return form;
 }
 
@@ -230,8 +184,18 @@ void OfferEntriesPart::show(const OfferForm& form) {
   grille_deblocages->setRows(form.drawdowns);
   grille_frais->setRows(form.fees);
   ch_premiere_echeance->setText(form.firstInstalment);
-  grille_paliers->setRows(form.steps);
   ch_assurance->setCurrentText(form.insurance);
+  ch_taux_debiteur->setText(form.debitRate);
+  ch_base_periode_brisee->setCurrentText(form.brokenPeriodBase);
+  ch_echeances->setCurrentText(form.instalments);
+  grille_paliers->setRows(form.steps);
+  ch_nombre_echeances->setText(form.instalmentCount);
+  ch_regle->setCurrentText(form.rule);
+  ch_differe->setCurrentText(form.deferral);
+  ch_nombre_differe->setText(form.deferralCount);
+  ch_assurance_mode->setCurrentText(form.insuranceMode);
+  ch_assurance_montant->setText(form.insurancePremium);
+  ch_assurance_taux->setText(form.insuranceRate);
 }
 
 void OfferEntriesPart::erase() {
@@ -239,6 +203,11 @@ void OfferEntriesPart::erase() {
   OfferForm blank;
   blank.periodicity = periodicityItems().front();
   blank.insurance = insuranceItems().front();
+  blank.brokenPeriodBase = brokenPeriodBaseItems().front();
+  blank.instalments = instalmentsItems().front();
+  blank.rule = ruleItems().front();
+  blank.deferral = deferralItems().front();
+  blank.insuranceMode = insuranceModeItems().front();
   show(blank);
 }
 
@@ -264,10 +233,30 @@ QWidget* OfferEntriesPart::widgetOf(OfferField field) const {
       return grille_frais;
     case OfferField::FirstInstalment:
       return ch_premiere_echeance;
-    case OfferField::Steps:
-      return grille_paliers;
     case OfferField::Insurance:
       return ch_assurance;
+    case OfferField::DebitRate:
+      return ch_taux_debiteur;
+    case OfferField::BrokenPeriodBase:
+      return ch_base_periode_brisee;
+    case OfferField::Instalments:
+      return ch_echeances;
+    case OfferField::Steps:
+      return grille_paliers;
+    case OfferField::InstalmentCount:
+      return ch_nombre_echeances;
+    case OfferField::Rule:
+      return ch_regle;
+    case OfferField::Deferral:
+      return ch_differe;
+    case OfferField::DeferralCount:
+      return ch_nombre_differe;
+    case OfferField::InsuranceMode:
+      return ch_assurance_mode;
+    case OfferField::InsurancePremium:
+      return ch_assurance_montant;
+    case OfferField::InsuranceRate:
+      return ch_assurance_taux;
   }
   return nullptr;
 }
@@ -310,8 +299,9 @@ void OfferEntriesPart::clearRefusal() {
 }
 
 QList<QLineEdit*> OfferEntriesPart::enterChain() const {
-  return {ch_nom_emp,      ch_date_offre, ch_taeg_annonce,
-          ch_taea_annonce, ch_usure,      ch_premiere_echeance};
+  return {ch_nom_emp,        ch_date_offre,        ch_taeg_annonce,  ch_taea_annonce,
+          ch_usure,          ch_premiere_echeance, ch_taux_debiteur, ch_nombre_echeances,
+          ch_nombre_differe, ch_assurance_montant, ch_assurance_taux};
 }
 
 void OfferEntriesPart::Bt_ajout_deblocageClick() {

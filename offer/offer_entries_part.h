@@ -1,12 +1,14 @@
 #pragma once
 
 #include "offer/core/offer_form.h"
+#include "offer/core/schedule_generator.h"
 
 #include <QList>
 #include <QObject>
 #include <QPalette>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -15,11 +17,13 @@ namespace kalmoris {
 
 class EntryGrid;
 class Panel;
+class ResultGrid;
 
 // The offer as the user types it: the borrower, the nature, the offer's date, the announced
 // rates, the usury threshold and the periodicity; the drawdowns and the fees; the first
-// instalment, the insurance and the steps of instalments. Its texts are read and written as an
-// OfferForm; a refused entry is marked at its place, the message panel saying why.
+// instalment, the insurance, the debit rate, and the instalments typed as steps or generated
+// from the offer's terms, whose steps are shown once calculated. Its texts are read and written
+// as an OfferForm; a refused entry is marked at its place, the message panel saying why.
 class OfferEntriesPart : public QObject {
   Q_OBJECT
 
@@ -37,8 +41,12 @@ class OfferEntriesPart : public QObject {
   void markRefusal(const FormRefusal& refusal);
   void clearRefusal();
 
-  // The fields of the Enter chain, in the screen's order.
+  // The fields of the Enter chain, in the screen's order; those hidden or disabled by the
+  // choices are passed over.
   QList<QLineEdit*> enterChain() const;
+
+  // The steps generated from the terms, to compare with the lender's table; none empties them.
+  void showGeneratedSteps(const std::vector<GeneratedStep>& steps);
 
   void Bt_ajout_deblocageClick();
   void Bt_retrait_deblocageClick();
@@ -58,8 +66,13 @@ class OfferEntriesPart : public QObject {
   void createDrawdowns();
   void createFees();
   void createInstalments();
+  void createInstalmentChoice();
+  void createTerms();
   void createConnections();
   void describeControls();
+  // The typed steps or the terms, as ch_echeances chooses; the deferral's count and the
+  // premium or the rate of the insurance as the terms' choices ask for them.
+  void showChosenInstalments();
   QWidget* widgetOf(OfferField field) const;
   EntryGrid* gridOf(OfferField field) const;
 
@@ -78,9 +91,22 @@ class OfferEntriesPart : public QObject {
   QPushButton* Bt_retrait_frais;
   QLineEdit* ch_premiere_echeance;
   QComboBox* ch_assurance;
+  QLineEdit* ch_taux_debiteur;
+  QComboBox* ch_base_periode_brisee;  // the days of the year of a broken period's interest
+  QComboBox* ch_echeances;            // typed steps or the offer's terms
   EntryGrid* grille_paliers;
   QPushButton* Bt_ajout_palier;
   QPushButton* Bt_retrait_palier;
+  Panel* Panel_conditions;  // the terms, in the place of the typed steps
+  QLineEdit* ch_nombre_echeances;
+  QComboBox* ch_regle;
+  QComboBox* ch_differe;
+  QLineEdit* ch_nombre_differe;
+  QComboBox* ch_assurance_mode;
+  QLineEdit* ch_assurance_montant;
+  QLineEdit* ch_assurance_taux;
+  QLabel* Label_assurance_unite;  // "€ par échéance" or "% l'an", after the premium or the rate
+  ResultGrid* grille_paliers_calcules;
   Panel* info;  // the message panel: why an entry is refused
 
   QWidget* marked_ = nullptr;  // the field or choice marked as refused

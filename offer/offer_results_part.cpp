@@ -13,9 +13,9 @@ namespace kalmoris {
 
 namespace {
 
-constexpr int kBoxTop = 320;
+constexpr int kBoxTop = 370;
 constexpr int kBoxHeight = 158;
-constexpr int kControlTop = 484;
+constexpr int kControlTop = 534;
 
 struct ResultRow {
   OfferResult result;

@@ -1,8 +1,11 @@
 #include "offer/offer_screen.h"
 
 #include "offer/core/offer_form.h"
+#include "offer/core/offer_proof.h"
+#include "offer/core/offer_report.h"
 #include "offer/core/offer_results.h"
 #include "offer/offer_entries_part.h"
+#include "offer/offer_proof_part.h"
 #include "offer/offer_results_part.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
@@ -10,6 +13,7 @@
 #include "ui/handler.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
+#include "ui/report_printing.h"
 
 #include <QLineEdit>
 #include <QMenuBar>
@@ -24,7 +28,7 @@ namespace {
 const QString kCaption = QStringLiteral("-8- CONTROLE D'UNE OFFRE DE PRET");
 }  // namespace
 
-TForm8::TForm8() : Screen("Form8", kCaption, QSize(800, 650)) {
+TForm8::TForm8() : Screen("Form8", kCaption, QSize(800, 700)) {
   createMenus();
   createClientArea();
   createCommands();
@@ -47,7 +51,8 @@ void TForm8::createMenus() {
 }
 
 // Positions on the screen are taken from the top of its client area, under the menu bar. The
-// parts stand in the order of the screen, top to bottom.
+// parts stand in the order of the screen, top to bottom; the proof's panel covers the entries
+// when it is shown, the results staying in sight.
 void TForm8::createClientArea() {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -63,23 +68,27 @@ void TForm8::createClientArea() {
   entries_ = new OfferEntriesPart(ClientArea);
   // The red bar between the offer and its results.
   Panel* bar =
-      controls::panel(ClientArea, "Panel_barre", QString(), QRect(0, 312, 800, 3), colors::Red);
+      controls::panel(ClientArea, "Panel_barre", QString(), QRect(0, 362, 800, 3), colors::Red);
   bar->setBevel(false);
   controls::describe(bar, QStringLiteral("Séparation"));
   results_ = new OfferResultsPart(ClientArea);
+  proof_ = new OfferProofPart(ClientArea, QRect(0, 0, 800, 362));
 }
 
 void TForm8::createCommands() {
-  BBt_CALCUL = controls::button(ClientArea, "BBt_CALCUL", QStringLiteral("CALCULER"),
-                                QRect(8, 590, 240, 30));
+  const auto command = [this](const char* name, const char* caption, int left, int width) {
+    return controls::button(ClientArea, name, QString::fromUtf8(caption),
+                            QRect(left, 640, width, 30));
+  };
+  BBt_CALCUL = command("BBt_CALCUL", "CALCULER", 8, 180);
   BBt_CALCUL->setFont(controls::boldFont(10));
-  EFFACER =
-      controls::button(ClientArea, "EFFACER", QStringLiteral("EFFACER"), QRect(256, 590, 130, 30));
+  EFFACER = command("EFFACER", "EFFACER", 196, 100);
   colors::setTextColor(EFFACER, colors::Red);
-  RETOUR_MENU = controls::button(ClientArea, "RETOUR_MENU", QStringLiteral("RETOUR MENU"),
-                                 QRect(520, 590, 130, 30));
-  QUITTER =
-      controls::button(ClientArea, "QUITTER", QStringLiteral("QUITTER"), QRect(662, 590, 130, 30));
+  Bt_PREUVE = command("Bt_PREUVE", "PREUVE", 304, 100);
+  Bt_PREUVE->setToolTip(QStringLiteral("Chaque flux actualisé au TAEG"));
+  IMPRIMER = command("IMPRIMER", "IMPRIMER", 412, 100);
+  RETOUR_MENU = command("RETOUR_MENU", "RETOUR MENU", 530, 126);
+  QUITTER = command("QUITTER", "QUITTER", 662, 130);
 }
 
 void TForm8::createConnections() {
@@ -88,28 +97,70 @@ void TForm8::createConnections() {
   onTriggered(Men_ENREGISTRER_SOUS, this, &TForm8::Men_ENREGISTRER_SOUSClick);
   onClick(BBt_CALCUL, this, &TForm8::BBt_CALCULClick);
   onClick(EFFACER, this, &TForm8::EFFACERClick);
+  onClick(Bt_PREUVE, this, &TForm8::Bt_PREUVEClick);
+  onClick(IMPRIMER, this, &TForm8::IMPRIMERClick);
   onClick(RETOUR_MENU, this, &TForm8::RETOUR_MENUClick);
   onClick(QUITTER, this, &TForm8::QUITTERClick);
   linkEnterChain(this, entries_->enterChain(), [this] { BBt_CALCUL->setFocus(); });
-  connect(entries_, &OfferEntriesPart::changed, results_, &OfferResultsPart::clear);
+  connect(entries_, &OfferEntriesPart::changed, this, &TForm8::clearResults);
   connect(entries_, &OfferEntriesPart::edited, this, [this] { modified_ = true; });
 }
 
+// A refused entry is shown: the proof no longer covers it.
 std::optional<Offer> TForm8::readOffer() {
   entries_->clearRefusal();
   const FormReading reading = readOfferForm(entries_->form(), kept_);
-  if (!reading.offer) entries_->markRefusal(reading.refusal);
+  if (!reading.offer) {
+    proof_->close();
+    entries_->markRefusal(reading.refusal);
+  }
   return reading.offer;
+}
+
+void TForm8::BBt_CALCULClick() {
+  calculate();
 }
 
 // The entries are read and written back in their normal form, then the results computed: a
 // schedule that no rate balances leaves every result empty and says so in the error box.
-void TForm8::BBt_CALCULClick() {
-  const std::optional<Offer> offer = readOffer();
-  if (!offer) return;
+bool TForm8::calculate() {
+  std::optional<Offer> offer = readOffer();
+  if (!offer) return false;
   entries_->show(offerFormOf(*offer));
+  clearResults();
+  OfferResults results = computeOfferResults(*offer);
+  const OfferProof proof = offerProof(results);
+  results_->show(results);
+  entries_->showGeneratedSteps(results.generatedSteps);
+  proof_->show(proof);
+  calculation_ = Calculation{std::move(*offer), std::move(results)};
+  return true;
+}
+
+bool TForm8::calculated() {
+  return calculation_ || calculate();
+}
+
+void TForm8::clearResults() {
+  calculation_.reset();
   results_->clear();
-  results_->show(computeOfferResults(*offer));
+  entries_->showGeneratedSteps({});
+  proof_->clear();
+}
+
+// The proof of the entries as they stand, calculated first when it is not.
+void TForm8::Bt_PREUVEClick() {
+  if (calculated()) proof_->open();
+}
+
+// What is printed is the offer on screen: calculated first when its results are not shown, and
+// nothing printed when an entry is refused. The report is made before the print dialog, so that
+// a failure to make it asks for nothing.
+void TForm8::IMPRIMERClick() {
+  if (!calculated()) return;
+  const OfferReport report = offerReport(calculation_->offer, calculation_->results);
+  printLineReportAfterDialog(
+      this, [&report](PrinterTextStream& stream) { writeOfferReport(stream, report); });
 }
 
 // A new offer: nothing typed is left, no file is current.
@@ -118,8 +169,9 @@ void TForm8::EFFACERClick() {
 }
 
 void TForm8::eraseAll() {
+  proof_->close();
   entries_->erase();
-  results_->clear();
+  clearResults();
   kept_ = Offer();
   currentFile_.clear();
   setWindowTitle(kCaption);

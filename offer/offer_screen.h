@@ -1,6 +1,7 @@
 #pragma once
 
 #include "offer/core/offer.h"
+#include "offer/core/offer_results.h"
 #include "ui/screen.h"
 
 #include <optional>
@@ -12,13 +13,16 @@ class QPushButton;
 namespace kalmoris {
 
 class OfferEntriesPart;
+class OfferProofPart;
 class OfferResultsPart;
 
 // "-8- CONTROLE D'UNE OFFRE DE PRET": the check of a dated loan offer. The offer is typed
-// (drawdowns, fees, steps of instalments, insurance, the rates it announces) and CALCULER gives
-// its TAEG by the credit directives' calendar, its period and proportional rates, its TAEA, the
-// cost of the credit and the control of the announced rate; offers are saved as ".offre"
-// files. The screen holds its menu bar, its commands and the parts it is made of.
+// (drawdowns, fees, instalments as steps or the terms they are generated from, insurance, the
+// rates it announces) and CALCULER gives its TAEG by the credit directives' calendar, its period
+// and proportional rates, its TAEA, the cost of the credit, the control of the announced rate,
+// the steps generated from the terms and the proof of every flow (PREUVE); IMPRIMER prints it
+// all; offers are saved as ".offre" files. The screen holds its menu bar, its commands and the
+// parts it is made of.
 class TForm8 : public Screen {
   Q_OBJECT
 
@@ -27,6 +31,8 @@ class TForm8 : public Screen {
 
   void BBt_CALCULClick();
   void EFFACERClick();
+  void Bt_PREUVEClick();
+  void IMPRIMERClick();
   void RETOUR_MENUClick();
   void QUITTERClick();
 
@@ -50,6 +56,12 @@ class TForm8 : public Screen {
   bool mayDiscardChanges();
   // The offer the entries describe, or none when one is refused (marked on the screen).
   std::optional<Offer> readOffer();
+  // CALCULER: false when an entry is refused; a schedule that no rate balances raises.
+  bool calculate();
+  // The results of the entries as they stand, calculated first when none are shown.
+  bool calculated();
+  // Every result emptied: the entries changed, or another offer took their place.
+  void clearResults();
   void eraseAll();
   // ENREGISTRER and ENREGISTRER SOUS; false when an entry is refused or no name is chosen.
   bool save();
@@ -57,8 +69,14 @@ class TForm8 : public Screen {
   void saveTo(const QString& path, const Offer& offer);
   void setCurrentFile(const QString& path);
 
-  // The offer last opened or saved, whose unknown keys and generation terms a save writes back.
+  // The offer last opened or saved, whose unknown keys a save writes back.
   Offer kept_;
+  // The offer last calculated and its results, as long as the entries stand as they were.
+  struct Calculation {
+    Offer offer;
+    OfferResults results;
+  };
+  std::optional<Calculation> calculation_;
   QString currentFile_;    // empty until a file is opened or saved
   bool modified_ = false;  // typed into since start-up, EFFACER, the last save or opening
 
@@ -70,8 +88,11 @@ class TForm8 : public Screen {
 
   OfferEntriesPart* entries_;
   OfferResultsPart* results_;
+  OfferProofPart* proof_;
   QPushButton* BBt_CALCUL;
   QPushButton* EFFACER;
+  QPushButton* Bt_PREUVE;
+  QPushButton* IMPRIMER;
   QPushButton* RETOUR_MENU;
   QPushButton* QUITTER;
 };

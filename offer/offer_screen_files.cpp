@@ -5,7 +5,7 @@
 #include "offer/core/offer_file.h"
 #include "offer/core/offer_form.h"
 #include "offer/offer_entries_part.h"
-#include "offer/offer_results_part.h"
+#include "offer/offer_proof_part.h"
 #include "ui/platform.h"
 #include "ui/save_file_name.h"
 
@@ -31,9 +31,10 @@ void TForm8::Men_OUVRIRClick() {
 void TForm8::openFile(const QString& chosen) {
   const QString path = QFileInfo(chosen).absoluteFilePath();
   Offer offer = openOfferFile(path);
+  proof_->close();
   entries_->clearRefusal();
   entries_->show(offerFormOf(offer));
-  results_->clear();
+  clearResults();
   kept_ = std::move(offer);
   setCurrentFile(path);
   modified_ = false;

@@ -1,6 +1,7 @@
 // Drives the real screens the way a user would and saves what they show, for the README:
 // readme_screenshots OUTPUT_FOLDER. Run under a display (scripts/screenshots uses Xvfb).
-// The dossier's printed report goes into OUTPUT_FOLDER/dossier-report.pdf.
+// The dossier's and the offer's printed reports go into OUTPUT_FOLDER/dossier-report.pdf and
+// OUTPUT_FOLDER/offer-report.pdf.
 #include "amortization/amortization_screen.h"
 #include "app/main_menu.h"
 #include "app/screens.h"
@@ -27,13 +28,20 @@
 
 namespace {
 
-// The real platform, printing into a PDF file of the output folder instead of asking for it.
+// The real platform, printing into a PDF file of the output folder instead of asking for it,
+// and confirming the print dialog without showing it.
 class PicturePlatform : public kalmoris::QtPlatform {
  public:
-  explicit PicturePlatform(QString pdf) : pdf_(std::move(pdf)) { selectPrinter(pdfOutputName()); }
+  explicit PicturePlatform(QDir folder) : folder_(std::move(folder)) {
+    selectPrinter(pdfOutputName());
+  }
+  // The PDF file the next report is written to.
+  void printInto(const char* name) { pdf_ = folder_.filePath(QString::fromLatin1(name)); }
   QString askSaveFileName(QWidget*, const QString&, const QString&) override { return pdf_; }
+  bool runPrintDialog(QWidget*) override { return true; }
 
  private:
+  QDir folder_;
   QString pdf_;
 };
 
@@ -92,7 +100,7 @@ void pictureMenu(const Pictures& pictures) {
 }
 
 // The first worked example, validated and calculated, and its printed report.
-void pictureDossier(const Pictures& pictures) {
+void pictureDossier(const Pictures& pictures, PicturePlatform& platform) {
   using namespace kalmoris;
   pictures.click(Form1, "ouvre_dossier");
   for (const char* step : {"VOIR_EXEMPLES", "BBt_VOIR_EX_1_"}) pictures.click(Form2, step);
@@ -100,6 +108,7 @@ void pictureDossier(const Pictures& pictures) {
   for (const char* step : {"Bt_VOIR_CALCUL_1_", "bt_valider", "BBt_CALCUL"})
     pictures.click(Form2, step);
   pictures.save(Form2, "dossier.png");
+  platform.printInto("dossier-report.pdf");
   if (auto* print = Form2->findChild<QAction*>(QStringLiteral("Menu_IMPRESSIONTEXTE1_")))
     print->trigger();
 }
@@ -208,9 +217,10 @@ void pictureAmortization(const Pictures& pictures) {
   pictures.click(Form7, "Button5");
 }
 
-// The Commission's first example typed and calculated: 200 000 drawn and 4 000 of fees on
-// 12/01/2012, 240 monthly instalments of 1 432,86 from 12/02/2012.
-void pictureOffer(const Pictures& pictures) {
+// The Commission's first example given by its terms and calculated by the contract's rule:
+// 200 000 drawn and 4 000 of fees on 12/01/2012, 6 % a year, 240 monthly instalments from
+// 12/02/2012; then its proof, and its printed report.
+void pictureOffer(const Pictures& pictures, PicturePlatform& platform) {
   using namespace kalmoris;
   pictures.click(Form1, "controle_offre");
   pictures.type(Form8, "ch_nom_emp", "Exemple 1 de la Commission");
@@ -220,9 +230,16 @@ void pictureOffer(const Pictures& pictures) {
   pictures.typeRow(Form8, "grille_deblocages", {"12/01/2012", "200000"});
   pictures.typeRow(Form8, "grille_frais", {"Frais de dossier", "4000", ""});
   pictures.type(Form8, "ch_premiere_echeance", "12/02/2012");
-  pictures.typeRow(Form8, "grille_paliers", {"240", "1432,86", ""});
+  pictures.type(Form8, "ch_taux_debiteur", "6");
+  pictures.choose(Form8, "ch_echeances", "conditions de l'offre");
+  pictures.type(Form8, "ch_nombre_echeances", "240");
   pictures.click(Form8, "BBt_CALCUL");
   pictures.save(Form8, "offer.png");
+  pictures.click(Form8, "Bt_PREUVE");
+  pictures.save(Form8, "offer-proof.png");
+  pictures.click(Form8, "Bt_RETOUR_PREUVE");
+  platform.printInto("offer-report.pdf");
+  pictures.click(Form8, "IMPRIMER");
 }
 
 }  // namespace
@@ -232,19 +249,19 @@ int main(int argc, char* argv[]) {
   QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
   const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
   const Pictures pictures(folder);
-  PicturePlatform platform(folder.filePath(QStringLiteral("dossier-report.pdf")));
+  PicturePlatform platform(folder);
   kalmoris::installPlatform(&platform);
   kalmoris::createScreens();
   kalmoris::Form1->show();
 
   QTimer::singleShot(200, [&] {
     pictureMenu(pictures);
-    pictureDossier(pictures);
+    pictureDossier(pictures, platform);
     pictureShiftDialog(pictures);
     pictureOfferControl(pictures);
     pictureCalculators(pictures);
     pictureAmortization(pictures);
-    pictureOffer(pictures);
+    pictureOffer(pictures, platform);
     QApplication::quit();
   });
   const int status = QApplication::exec();

@@ -8,14 +8,18 @@ namespace kalmoris {
 
 void linkEnterChain(QWidget* screen, const QList<QLineEdit*>& fields,
                     std::function<void()> atLast) {
-  for (qsizetype k = 0; k + 1 < fields.size(); ++k) {
-    QLineEdit* next = fields[k + 1];
-    QObject::connect(fields[k], &QLineEdit::returnPressed, next,
-                     [next] { next->setFocus(Qt::TabFocusReason); });
+  for (qsizetype k = 0; k < fields.size(); ++k) {
+    QObject::connect(fields[k], &QLineEdit::returnPressed, screen, [screen, fields, k, atLast] {
+      for (qsizetype next = k + 1; next < fields.size(); ++next) {
+        QLineEdit* field = fields[next];
+        if (field->isVisibleTo(screen) && field->isEnabled()) {
+          field->setFocus(Qt::TabFocusReason);
+          return;
+        }
+      }
+      runHandler(screen, atLast);
+    });
   }
-  if (fields.isEmpty()) return;
-  QObject::connect(fields.back(), &QLineEdit::returnPressed, screen,
-                   [screen, atLast = std::move(atLast)] { runHandler(screen, atLast); });
 }
 
 }  // namespace kalmoris

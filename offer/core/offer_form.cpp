@@ -23,6 +23,13 @@ constexpr int kRateDecimals = 6;
 constexpr int kCountDigits = 4;
 
 constexpr std::array<int, 4> kPeriodsPerYear = {12, 4, 2, 1};
+// The values of the terms' choices, item by item.
+constexpr std::array<int, 2> kBrokenPeriodBases = {365, 360};
+constexpr std::array<InstalmentRule, 2> kRules = {InstalmentRule::Contract,
+                                                  InstalmentRule::Commission};
+constexpr std::array<InsuranceMode, 4> kInsuranceModes = {InsuranceMode::None, InsuranceMode::Fixed,
+                                                          InsuranceMode::InitialCapital,
+                                                          InsuranceMode::RemainingCapital};
 
 // Where an entry stands: a field, or a cell of a grid.
 struct Place {
@@ -57,10 +64,30 @@ QString fieldName(OfferField field) {
       return QStringLiteral("Frais");
     case OfferField::FirstInstalment:
       return QStringLiteral("Première échéance");
-    case OfferField::Steps:
-      return QStringLiteral("Paliers");
     case OfferField::Insurance:
       return QStringLiteral("Assurance");
+    case OfferField::DebitRate:
+      return QStringLiteral("Taux débiteur");
+    case OfferField::BrokenPeriodBase:
+      return QStringLiteral("Jours par an d'une période brisée");
+    case OfferField::Instalments:
+      return QStringLiteral("Échéances");
+    case OfferField::Steps:
+      return QStringLiteral("Paliers");
+    case OfferField::InstalmentCount:
+      return QStringLiteral("Nombre d'échéances");
+    case OfferField::Rule:
+      return QStringLiteral("Règle");
+    case OfferField::Deferral:
+      return QStringLiteral("Différé");
+    case OfferField::DeferralCount:
+      return QStringLiteral("Échéances différées");
+    case OfferField::InsuranceMode:
+      return QStringLiteral("Prime d'assurance");
+    case OfferField::InsurancePremium:
+      return QStringLiteral("Prime par échéance");
+    case OfferField::InsuranceRate:
+      return QStringLiteral("Taux annuel de l'assurance");
   }
   return {};
 }
@@ -148,11 +175,14 @@ std::optional<Real> readAmount(const QString& text, const Place& place, bool req
 }
 
 // A rate in percent, or the TAEA in points, with an optional "%" after it.
-std::optional<Real> readRate(const QString& text, const Place& place) {
+std::optional<Real> readRate(const QString& text, const Place& place, bool required = false) {
   const QString entry = text.trimmed();
   QString number = entry;
   if (number.endsWith(u'%')) number = number.chopped(1).trimmed();
-  if (entry.isEmpty()) return std::nullopt;
+  if (entry.isEmpty()) {
+    if (required) refuse(place, QStringLiteral("le taux est nécessaire."));
+    return std::nullopt;
+  }
   const auto rate = decimalEntry(number, kRateDigits, kRateDecimals);
   if (!rate) refuse(place, QStringLiteral("'%1' n'est pas un taux (par ex. 6,4).").arg(entry));
   return rate;
@@ -220,6 +250,45 @@ std::vector<Entry> readGrid(const GridTexts& grid, OfferField field, const std::
   return entries;
 }
 
+// A choice of the terms by its item. The first item is what an unstated term means: chosen, it
+// leaves the term unstated unless the kept offer stated it.
+template <typename Value, std::size_t N>
+std::optional<Value> statedChoice(const QStringList& items, const QString& text, const Place& place,
+                                  const std::array<Value, N>& values, bool keptStated) {
+  const int index = itemIndex(items, text, place);
+  if (index == 0 && !keptStated) return std::nullopt;
+  return values[std::size_t(index)];
+}
+
+// The terms a schedule is generated from; the debit rate and the base are read before them.
+void readTerms(const OfferForm& form, const OfferTerms& kept, OfferTerms& terms) {
+  terms.instalmentCount = readCount(form.instalmentCount, {OfferField::InstalmentCount});
+  terms.rule =
+      statedChoice(ruleItems(), form.rule, {OfferField::Rule}, kRules, kept.rule.has_value());
+  const int deferralIndex = itemIndex(deferralItems(), form.deferral, {OfferField::Deferral});
+  if (deferralIndex > 0) {
+    Deferral stated;
+    stated.kind = deferralIndex == 1 ? DeferralKind::Partial : DeferralKind::Total;
+    stated.count = readCount(form.deferralCount, {OfferField::DeferralCount});
+    if (kept.deferral) stated.unknownKeys = kept.deferral->unknownKeys;
+    terms.deferral = stated;
+  }
+  const std::optional<InsuranceMode> mode =
+      statedChoice(insuranceModeItems(), form.insuranceMode, {OfferField::InsuranceMode},
+                   kInsuranceModes, kept.insurance.has_value());
+  if (mode) {
+    InsuranceTerms insurance;
+    insurance.mode = *mode;
+    if (*mode == InsuranceMode::Fixed) {
+      insurance.premium = readAmount(form.insurancePremium, {OfferField::InsurancePremium}, true);
+    } else if (*mode != InsuranceMode::None) {
+      insurance.annualRate = readRate(form.insuranceRate, {OfferField::InsuranceRate}, true);
+    }
+    if (kept.insurance) insurance.unknownKeys = kept.insurance->unknownKeys;
+    terms.insurance = insurance;
+  }
+}
+
 Offer readEntries(const OfferForm& form, const Offer& kept, EntryRows& rows) {
   Offer offer;
   offer.borrower = form.borrower;
@@ -257,45 +326,63 @@ Offer readEntries(const OfferForm& form, const Offer& kept, EntryRows& rows) {
                           return fee;
                         });
   offer.firstInstalment = *readDate(form.firstInstalment, {OfferField::FirstInstalment}, true);
-  offer.steps = readGrid(form.steps, OfferField::Steps, kept.steps, rows.steps,
-                         [](const QStringList& row, auto at) {
-                           InstalmentStep step;
-                           step.count = readCount(cellOf(row, 0), at(0));
-                           step.amount = *readAmount(cellOf(row, 1), at(1), true);
-                           step.insurance = readAmount(cellOf(row, 2), at(2), false).value_or(0);
-                           return step;
-                         });
-  if (offer.steps.empty()) {
-    refuse({OfferField::Steps},
-           QStringLiteral("au moins un palier (nombre et montant) est nécessaire."));
-  }
   offer.insuranceRequired =
       itemIndex(insuranceItems(), form.insurance, {OfferField::Insurance}) == 0;
-  offer.terms = kept.terms;
+  offer.terms.debitRate = readRate(form.debitRate, {OfferField::DebitRate});
+  offer.terms.brokenPeriodDays =
+      statedChoice(brokenPeriodBaseItems(), form.brokenPeriodBase, {OfferField::BrokenPeriodBase},
+                   kBrokenPeriodBases, kept.terms.brokenPeriodDays.has_value());
+  if (itemIndex(instalmentsItems(), form.instalments, {OfferField::Instalments}) == 0) {
+    offer.steps = readGrid(form.steps, OfferField::Steps, kept.steps, rows.steps,
+                           [](const QStringList& row, auto at) {
+                             InstalmentStep step;
+                             step.count = readCount(cellOf(row, 0), at(0));
+                             step.amount = *readAmount(cellOf(row, 1), at(1), true);
+                             step.insurance = readAmount(cellOf(row, 2), at(2), false).value_or(0);
+                             return step;
+                           });
+    if (offer.steps.empty()) {
+      refuse({OfferField::Steps},
+             QStringLiteral("au moins un palier (nombre et montant) est nécessaire."));
+    }
+  } else {
+    readTerms(form, kept.terms, offer.terms);
+  }
   offer.unknownKeys = kept.unknownKeys;
   return offer;
 }
 
-// A rule of checkOffer broken, at the entry that breaks it. The terms are not on the screen:
-// their refusal stands as it is.
+// A rule of checkOffer broken, at the entry that breaks it: the key of the file, and for a key
+// that holds an object the key inside it (none: any).
 FormRefusal refusalOf(const OfferFailure& failure, const EntryRows& rows) {
   struct Key {
     const char* name;
+    const char* inside;
     OfferField field;
     const std::vector<int>* rows;
   };
-  const Key keys[] = {{"nature", OfferField::Nature, nullptr},
-                      {"date_offre", OfferField::OfferDate, nullptr},
-                      {"taux_annonce", OfferField::AnnouncedTaeg, nullptr},
-                      {"taea_annonce", OfferField::AnnouncedTaea, nullptr},
-                      {"seuil_usure", OfferField::UsuryThreshold, nullptr},
-                      {"periodicite", OfferField::Periodicity, nullptr},
-                      {"deblocages", OfferField::Drawdowns, &rows.drawdowns},
-                      {"frais", OfferField::Fees, &rows.fees},
-                      {"premiere_echeance", OfferField::FirstInstalment, nullptr},
-                      {"paliers", OfferField::Steps, &rows.steps}};
+  const Key keys[] = {{"nature", nullptr, OfferField::Nature, nullptr},
+                      {"date_offre", nullptr, OfferField::OfferDate, nullptr},
+                      {"taux_annonce", nullptr, OfferField::AnnouncedTaeg, nullptr},
+                      {"taea_annonce", nullptr, OfferField::AnnouncedTaea, nullptr},
+                      {"seuil_usure", nullptr, OfferField::UsuryThreshold, nullptr},
+                      {"periodicite", nullptr, OfferField::Periodicity, nullptr},
+                      {"deblocages", nullptr, OfferField::Drawdowns, &rows.drawdowns},
+                      {"frais", nullptr, OfferField::Fees, &rows.fees},
+                      {"premiere_echeance", nullptr, OfferField::FirstInstalment, nullptr},
+                      {"paliers", nullptr, OfferField::Steps, &rows.steps},
+                      {"taux_debiteur", nullptr, OfferField::DebitRate, nullptr},
+                      {"base_periode_brisee", nullptr, OfferField::BrokenPeriodBase, nullptr},
+                      {"nombre_echeances", nullptr, OfferField::InstalmentCount, nullptr},
+                      {"regle", nullptr, OfferField::Rule, nullptr},
+                      {"differe", "nombre", OfferField::DeferralCount, nullptr},
+                      {"differe", nullptr, OfferField::Deferral, nullptr},
+                      {"assurance", "montant", OfferField::InsurancePremium, nullptr},
+                      {"assurance", "taux_annuel", OfferField::InsuranceRate, nullptr},
+                      {"assurance", nullptr, OfferField::InsuranceMode, nullptr}};
   for (const Key& key : keys) {
     if (failure.key() != QLatin1String(key.name)) continue;
+    if (key.inside && failure.field() != QLatin1String(key.inside)) continue;
     Place place{key.field};
     if (key.rows && failure.entry() > 0) {
       place.row = (*key.rows)[failure.entry() - 1];
@@ -326,6 +413,14 @@ QString optionalRateText(const std::optional<Real>& rate) {
   return rate ? rateText(*rate) : QString();
 }
 
+template <typename Value, std::size_t N>
+QString itemOf(const QStringList& items, const std::array<Value, N>& values, Value value) {
+  for (std::size_t k = 0; k < N; ++k) {
+    if (values[k] == value) return items[qsizetype(k)];
+  }
+  return {};
+}
+
 }  // namespace
 
 QStringList periodicityItems() {
@@ -335,6 +430,27 @@ QStringList periodicityItems() {
 
 QStringList insuranceItems() {
   return {QStringLiteral("obligatoire"), QStringLiteral("facultative")};
+}
+
+QStringList instalmentsItems() {
+  return {QStringLiteral("paliers saisis"), QStringLiteral("conditions de l'offre")};
+}
+
+QStringList brokenPeriodBaseItems() {
+  return {QStringLiteral("365"), QStringLiteral("360")};
+}
+
+QStringList ruleItems() {
+  return {QStringLiteral("contrat"), QStringLiteral("commission")};
+}
+
+QStringList deferralItems() {
+  return {QStringLiteral("aucun"), QStringLiteral("partiel"), QStringLiteral("total")};
+}
+
+QStringList insuranceModeItems() {
+  return {QStringLiteral("aucune"), QStringLiteral("fixe"), QStringLiteral("capital initial"),
+          QStringLiteral("capital restant")};
 }
 
 FormReading readOfferForm(const OfferForm& form, const Offer& kept) {
@@ -372,11 +488,27 @@ OfferForm offerFormOf(const Offer& offer) {
         {fee.label, amountText(fee.amount), fee.date ? frenchDateText(*fee.date) : QString()});
   }
   form.firstInstalment = frenchDateText(offer.firstInstalment);
+  form.insurance = insuranceItems()[offer.insuranceRequired ? 0 : 1];
+  const OfferTerms& terms = offer.terms;
+  form.debitRate = optionalRateText(terms.debitRate);
+  form.brokenPeriodBase = itemOf(brokenPeriodBaseItems(), kBrokenPeriodBases,
+                                 terms.brokenPeriodDays.value_or(kBrokenPeriodBases[0]));
+  form.instalments = instalmentsItems()[terms.generated() ? 1 : 0];
   for (const InstalmentStep& step : offer.steps) {
     form.steps.push_back(
         {QString::number(step.count), amountText(step.amount), amountText(step.insurance)});
   }
-  form.insurance = insuranceItems()[offer.insuranceRequired ? 0 : 1];
+  if (terms.instalmentCount) form.instalmentCount = QString::number(*terms.instalmentCount);
+  form.rule = itemOf(ruleItems(), kRules, terms.rule.value_or(kRules[0]));
+  form.deferral = deferralItems()[0];
+  if (terms.deferral) {
+    form.deferral = deferralItems()[terms.deferral->kind == DeferralKind::Partial ? 1 : 2];
+    form.deferralCount = QString::number(terms.deferral->count);
+  }
+  const InsuranceTerms insurance = terms.insurance.value_or(InsuranceTerms());
+  form.insuranceMode = itemOf(insuranceModeItems(), kInsuranceModes, insurance.mode);
+  if (insurance.premium) form.insurancePremium = amountText(*insurance.premium);
+  form.insuranceRate = optionalRateText(insurance.annualRate);
   return form;
 }
 

@@ -26,8 +26,18 @@ enum class OfferField {
   Drawdowns,  // grid: date, montant
   Fees,       // grid: libellé, montant, date
   FirstInstalment,
-  Steps,  // grid: nombre, montant hors assurance, assurance par échéance
   Insurance,
+  DebitRate,
+  BrokenPeriodBase,
+  Instalments,  // typed as steps or generated from the offer's terms
+  Steps,        // grid: nombre, montant hors assurance, assurance par échéance
+  InstalmentCount,
+  Rule,
+  Deferral,
+  DeferralCount,
+  InsuranceMode,
+  InsurancePremium,
+  InsuranceRate,
 };
 
 // A grid's texts, row after row, each row its cells from the first column.
@@ -44,8 +54,20 @@ struct OfferForm {
   GridTexts drawdowns;
   GridTexts fees;
   QString firstInstalment;
-  GridTexts steps;
   QString insurance;  // an item of insuranceItems()
+  // Read with typed steps and with terms: the debit rate splits typed instalments too.
+  QString debitRate;
+  QString brokenPeriodBase;  // an item of brokenPeriodBaseItems()
+  QString instalments;       // an item of instalmentsItems()
+  GridTexts steps;
+  // The terms, read when the instalments are generated from them.
+  QString instalmentCount;
+  QString rule;      // an item of ruleItems()
+  QString deferral;  // an item of deferralItems()
+  QString deferralCount;
+  QString insuranceMode;     // an item of insuranceModeItems()
+  QString insurancePremium;  // with "fixe"
+  QString insuranceRate;     // with "capital initial" and "capital restant"
   bool operator==(const OfferForm&) const = default;
 };
 
@@ -53,6 +75,15 @@ struct OfferForm {
 QStringList periodicityItems();
 // "obligatoire" (the premiums count in the TAEG), "facultative" (only in the TAEA).
 QStringList insuranceItems();
+// "paliers saisis" (the steps typed) or "conditions de l'offre" (generated from the terms).
+QStringList instalmentsItems();
+// The terms' choices; the first item of each is what an offer that does not state it means:
+// "365", "360"; "contrat", "commission"; "aucun", "partiel", "total"; "aucune", "fixe",
+// "capital initial", "capital restant".
+QStringList brokenPeriodBaseItems();
+QStringList ruleItems();
+QStringList deferralItems();
+QStringList insuranceModeItems();
 
 // An entry refused: its field, and in a grid its row (from 1) and column (from 0), with the
 // reason in French led by the entry's name: "Déblocage n° 1, montant : '12a' n'est pas un
@@ -73,9 +104,11 @@ struct FormReading {
 // The offer the texts describe, with the rules of checkOffer, or the first entry refused. A
 // grid row left empty counts for nothing. Amounts take at most two decimals and rates six, a
 // "." for the comma and spaces between the digits; dates are jj/mm/aaaa; the usury threshold
-// is read as core/offer_entries.h reads it. What the screen does not show is taken from
-// `kept`, the offer last opened or saved: its unknown keys (those of a list's entries by
-// their place in it) and the terms of a generated schedule.
+// is read as core/offer_entries.h reads it. Typed steps are read, or the terms, not both. What
+// the screen does not show is taken from `kept`, the offer last opened or saved: its unknown
+// keys (those of a list's entries by their place in it); and a choice left at its first item,
+// which is what an unstated term means, stays unstated unless `kept` stated it, so that a file
+// saves back as it was.
 FormReading readOfferForm(const OfferForm& form, const Offer& kept = {});
 
 // The texts of an offer, as the screen shows it: decimal commas, dates jj/mm/aaaa, amounts to

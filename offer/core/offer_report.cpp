@@ -14,7 +14,8 @@ const QString kLead = QStringLiteral("    ");
 const QString kFontName = QStringLiteral("Courier New");
 // Where the amounts of the cost's lines end, counted from the lead.
 constexpr int kCostWidth = 46;
-// The proof's sizes, largest first, tried until its lines fit the page's width.
+// The body's and the proof's sizes, largest first, tried until their lines fit the page's width.
+constexpr int kBodySizes[] = {10, 9, 8};
 constexpr int kProofSizes[] = {9, 8, 7, 6};
 
 QString led(const QString& text) {
@@ -233,6 +234,17 @@ QStringList proofLines(const OfferResults& results) {
   return lines;
 }
 
+// The first of the sizes at which the widest of the lines fits the page's width, or the last.
+template <std::size_t N>
+void setFittingSize(PrinterTextStream& out, const QStringList& lines, const int (&sizes)[N]) {
+  qsizetype widest = 0;
+  for (const QString& line : lines) widest = std::max(widest, line.size());
+  for (const int size : sizes) {
+    out.font().setSizePoints(size);
+    if (out.textWidth(QString(widest, u'0')) <= out.pageWidth()) break;
+  }
+}
+
 }  // namespace
 
 QStringList OfferReport::lines() const {
@@ -257,16 +269,11 @@ void writeOfferReport(PrinterTextStream& out, const OfferReport& report) {
   font.setStyle(true);
   out.writeLine(report.title);
   out.writeLine(kLead);
-  font.setSizePoints(10);
   font.setStyle(false);
+  setFittingSize(out, report.body, kBodySizes);
   for (const QString& line : report.body) out.writeLine(line);
   out.writeLine(kLead);
-  qsizetype widest = 0;
-  for (const QString& line : report.proof) widest = std::max(widest, line.size());
-  for (const int size : kProofSizes) {
-    font.setSizePoints(size);
-    if (out.textWidth(QString(widest, u'0')) <= out.pageWidth()) break;
-  }
+  setFittingSize(out, report.proof, kProofSizes);
   for (const QString& line : report.proof) out.writeLine(line);
 }
 

@@ -29,8 +29,9 @@ struct OfferReport {
 OfferReport offerReport(const Offer& offer, const OfferResults& results);
 
 // The report on a line stream, as the other reports: two lead-only lines in the font the previous
-// report left, the title in Courier New 14 bold, the body in Courier New 10, and the proof in the
-// largest Courier New size from 9 down to 6 points at which its lines fit the page's width.
+// report left, the title in Courier New 14 bold, the body in the largest Courier New size from 10
+// down to 8 points at which its lines fit the page's width, and the proof likewise from 9 down
+// to 6 points.
 void writeOfferReport(PrinterTextStream& out, const OfferReport& report);
 
 }  // namespace kalmoris

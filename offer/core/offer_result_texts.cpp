@@ -57,4 +57,8 @@ OfferResultTexts offerResultTexts(const OfferResults& results) {
   return texts;
 }
 
+QStringList generatedStepCells(const GeneratedStep& step) {
+  return {QString::number(step.count), amount(euros(step.payment)), amount(euros(step.insurance))};
+}
+
 }  // namespace kalmoris

@@ -3,6 +3,7 @@
 #include "offer/core/offer_results.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstddef>
@@ -30,6 +31,10 @@ inline constexpr std::size_t kOfferResultCount = std::size_t(OfferResult::Option
 using OfferResultTexts = std::array<QString, kOfferResultCount>;
 
 OfferResultTexts offerResultTexts(const OfferResults& results);
+
+// A step generated from the offer's terms as its grid shows it, under the captions of the typed
+// steps: the count, the instalment without insurance and the premium, to the cent.
+QStringList generatedStepCells(const GeneratedStep& step);
 
 inline const QString& textOf(const OfferResultTexts& texts, OfferResult result) {
   return texts[std::size_t(result)];

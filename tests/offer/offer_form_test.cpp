@@ -32,9 +32,22 @@ OfferForm ExampleOneTyped() {
   form.drawdowns = {{"12/01/2012", "200 000"}};
   form.fees = {{"Frais de dossier", "4000", ""}};
   form.firstInstalment = QStringLiteral("12/02/2012");
-  form.steps = {{"240", "1432.86", ""}};
   form.insurance = QStringLiteral("obligatoire");
+  form.brokenPeriodBase = QStringLiteral("365");
+  form.instalments = QStringLiteral("paliers saisis");
+  form.steps = {{"240", "1432.86", ""}};
+  form.rule = QStringLiteral("contrat");
+  form.deferral = QStringLiteral("aucun");
+  form.insuranceMode = QStringLiteral("aucune");
   return form;
+}
+
+// Example 1 given by its terms: 6 % a year, 240 instalments; the typed steps are not read.
+void ByTheTerms(OfferForm& form) {
+  form.instalments = QStringLiteral("conditions de l'offre");
+  form.debitRate = QStringLiteral("6");
+  form.instalmentCount = QStringLiteral("240");
+  form.steps = {{"x", "y", "z"}};
 }
 
 TEST(OfferForm, ReadsTheTypedTextsWithPointsSpacesAndDefaults) {
@@ -95,7 +108,7 @@ TEST(OfferForm, WritesTheTextsTheScreenShows) {
 }
 
 // What the screen does not show comes from the offer last opened: the unknown keys, those of a
-// list's entries by their place, and the terms of a generated schedule.
+// list's entries by their place; the debit rate beside typed steps reads back from its field.
 TEST(OfferForm, KeepsWhatTheOpenedOfferHeldBeyondTheScreen) {
   const Offer opened = readOfferFile(R"({
     "format": "kalmoris-offre", "version": 1, "nature": "immobilier", "periodicite": 12,
@@ -113,6 +126,102 @@ TEST(OfferForm, KeepsWhatTheOpenedOfferHeldBeyondTheScreen) {
   EXPECT_EQ(reading.offer->terms, opened.terms);
   EXPECT_EQ(reading.offer->drawdowns[0].unknownKeys, opened.drawdowns[0].unknownKeys);
   EXPECT_TRUE(reading.offer->drawdowns[1].unknownKeys.isEmpty());
+}
+
+// Offers given by their terms, and typed steps with a debit rate, read back the same from their
+// texts with the offer they were opened from kept, as the screen keeps it.
+class OfferTermsRoundTrip : public ::testing::TestWithParam<std::pair<const char*, Offer>> {};
+
+TEST_P(OfferTermsRoundTrip, TermsOfAnOfferReadBackAsTheSameTerms) {
+  const Offer& offer = GetParam().second;
+  const FormReading reading = readOfferForm(offerFormOf(offer), offer);
+  ASSERT_TRUE(reading.offer) << reading.refusal.message.toStdString();
+  EXPECT_EQ(*reading.offer, offer);
+}
+
+Offer TermsWith(std::function<void(OfferTerms&)> change, bool insuranceRequired = true) {
+  Offer offer = testing::CommissionTerms(QDate(2012, 1, 12), QDate(2012, 2, 12));
+  offer.insuranceRequired = insuranceRequired;
+  change(offer.terms);
+  return offer;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Offers, OfferTermsRoundTrip,
+    ::testing::Values(
+        std::pair{"terms_stating_no_choice", TermsWith([](OfferTerms&) {})},
+        std::pair{"commission_rule_fixed_premium", TermsWith([](OfferTerms& t) {
+                    t.rule = InstalmentRule::Commission;
+                    t.insurance = InsuranceTerms{InsuranceMode::Fixed, 16.67L, {}, {}};
+                  })},
+        std::pair{"defaults_stated_partial_deferral", TermsWith([](OfferTerms& t) {
+                    t.rule = InstalmentRule::Contract;
+                    t.brokenPeriodDays = 365;
+                    t.insurance = InsuranceTerms{InsuranceMode::None, {}, {}, {}};
+                    t.deferral = Deferral{DeferralKind::Partial, 12, {}};
+                  })},
+        std::pair{
+            "total_deferral_remaining_capital_360_days_optional",
+            TermsWith(
+                [](OfferTerms& t) {
+                  t.debitRate = 4.85L;
+                  t.brokenPeriodDays = 360;
+                  t.deferral = Deferral{DeferralKind::Total, 24, {}};
+                  t.insurance = InsuranceTerms{InsuranceMode::RemainingCapital, {}, 0.36L, {}};
+                },
+                false)},
+        std::pair{"typed_steps_split_at_a_debit_rate_on_360_days",
+                  [] {
+                    Offer offer = ExampleOne();
+                    offer.terms.debitRate = 6;
+                    offer.terms.brokenPeriodDays = 360;
+                    return offer;
+                  }()}),
+    [](const auto& info) { return std::string(info.param.first); });
+
+TEST(OfferForm, WritesTheTermsTheScreenShows) {
+  const OfferForm form = offerFormOf(TermsWith([](OfferTerms& t) {
+    t.brokenPeriodDays = 360;
+    t.deferral = Deferral{DeferralKind::Total, 12, {}};
+    t.insurance = InsuranceTerms{InsuranceMode::InitialCapital, {}, 0.36L, {}};
+  }));
+  EXPECT_EQ(form.instalments, QStringLiteral("conditions de l'offre"));
+  EXPECT_EQ(form.steps, GridTexts());
+  EXPECT_EQ(form.debitRate, QStringLiteral("6"));
+  EXPECT_EQ(form.brokenPeriodBase, QStringLiteral("360"));
+  EXPECT_EQ(form.instalmentCount, QStringLiteral("240"));
+  EXPECT_EQ(form.rule, QStringLiteral("contrat"));
+  EXPECT_EQ(form.deferral, QStringLiteral("total"));
+  EXPECT_EQ(form.deferralCount, QStringLiteral("12"));
+  EXPECT_EQ(form.insuranceMode, QStringLiteral("capital initial"));
+  EXPECT_EQ(form.insuranceRate, QStringLiteral("0,36"));
+  EXPECT_EQ(form.insurancePremium, QString());
+}
+
+// The texts of the way not chosen are not read: the steps with the terms, the terms with the
+// steps, the premium with an insurance on the capital.
+TEST(OfferForm, ReadsOnlyTheInstalmentsChosen) {
+  OfferForm form = ExampleOneTyped();
+  form.instalmentCount = QStringLiteral("?");
+  form.deferral = QStringLiteral("partiel");
+  form.insuranceMode = QStringLiteral("fixe");
+  FormReading reading = readOfferForm(form);
+  ASSERT_TRUE(reading.offer) << reading.refusal.message.toStdString();
+  EXPECT_FALSE(reading.offer->terms.stated());
+
+  ByTheTerms(form);
+  form.deferral = QStringLiteral("aucun");
+  form.deferralCount = QStringLiteral("?");
+  form.insuranceMode = QStringLiteral("capital restant");
+  form.insuranceRate = QStringLiteral("0,36");
+  form.insurancePremium = QStringLiteral("?");
+  reading = readOfferForm(form);
+  ASSERT_TRUE(reading.offer) << reading.refusal.message.toStdString();
+  EXPECT_TRUE(reading.offer->steps.empty());
+  EXPECT_EQ(reading.offer->terms.instalmentCount, 240);
+  EXPECT_FALSE(reading.offer->terms.deferral);
+  EXPECT_EQ(reading.offer->terms.insurance,
+            (InsuranceTerms{InsuranceMode::RemainingCapital, {}, 0.36L, {}}));
 }
 
 struct Refused {
@@ -207,7 +316,68 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"unknown_periodicity",
                 [](OfferForm& f) { f.periodicity = "hebdomadaire"; },
                 {F::Periodicity, 0, 0,
-                 "Périodicité : choisissez mensuelle, trimestrielle, semestrielle ou annuelle."}}),
+                 "Périodicité : choisissez mensuelle, trimestrielle, semestrielle ou annuelle."}},
+        // The terms, refused by the reading or by checkOffer at their own field.
+        Refused{"debit_rate_not_a_number",
+                [](OfferForm& f) {
+                  ByTheTerms(f);
+                  f.debitRate = "6,x";
+                },
+                {F::DebitRate, 0, 0, "Taux débiteur : '6,x' n'est pas un taux (par ex. 6,4)."}},
+        Refused{"terms_without_a_debit_rate",
+                [](OfferForm& f) {
+                  ByTheTerms(f);
+                  f.debitRate.clear();
+                },
+                {F::DebitRate, 0, 0,
+                 "Taux débiteur : le taux débiteur est nécessaire pour calculer les échéances."}},
+        Refused{"terms_without_a_count",
+                [](OfferForm& f) {
+                  ByTheTerms(f);
+                  f.instalmentCount.clear();
+                },
+                {F::InstalmentCount, 0, 0,
+                 "Nombre d'échéances : le nombre d'échéances est nécessaire."}},
+        Refused{"deferral_as_long_as_the_loan",
+                [](OfferForm& f) {
+                  ByTheTerms(f);
+                  f.deferral = "partiel";
+                  f.deferralCount = "240";
+                },
+                {F::DeferralCount, 0, 0,
+                 "Échéances différées : un différé compte au moins une échéance et moins que le "
+                 "prêt, qui en compte 240 : sinon aucune échéance ne rembourserait le capital."}},
+        Refused{"commission_rule_with_a_deferral",
+                [](OfferForm& f) {
+                  ByTheTerms(f);
+                  f.rule = "commission";
+                  f.deferral = "total";
+                  f.deferralCount = "12";
+                },
+                {F::Rule, 0, 0,
+                 "Règle : la règle « commission » ne prévoit pas de différé : choisissez la "
+                 "règle « contrat »."}},
+        Refused{"fixed_insurance_without_its_premium",
+                [](OfferForm& f) {
+                  ByTheTerms(f);
+                  f.insuranceMode = "fixe";
+                },
+                {F::InsurancePremium, 0, 0, "Prime par échéance : le montant est nécessaire."}},
+        Refused{"insurance_on_the_capital_without_its_rate",
+                [](OfferForm& f) {
+                  ByTheTerms(f);
+                  f.insuranceMode = "capital initial";
+                },
+                {F::InsuranceRate, 0, 0, "Taux annuel de l'assurance : le taux est nécessaire."}},
+        Refused{"terms_with_several_drawdowns",
+                [](OfferForm& f) {
+                  ByTheTerms(f);
+                  f.drawdowns.push_back({"12/06/2012", "1000"});
+                },
+                {F::Drawdowns, 1, 0,
+                 "Déblocages : avec plusieurs déblocages, les échéances se saisissent en paliers : "
+                 "les intérêts intercalaires payés entre les déblocages varient trop d'un contrat "
+                 "à l'autre pour se déduire des conditions du prêt."}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OfferResultTexts, WritesRatesPointsAndAmountsWithADecimalComma) {

@@ -1,8 +1,13 @@
-// The offer's screen wired to its core: typing and calculating, refusals at the field, its
+// The offer's screen wired to its core: typing and calculating, from typed steps or from the
+// offer's terms, refusals at the field, the proof, printing and the proof's spreadsheet file, its
 // ".offre" files and the question before typed work is lost. The figures and the refusals'
 // texts are proven in the core's tests.
 #include "offer/offer_screen.h"
 #include "app/screens.h"
+#include "offer/core/offer_proof.h"
+#include "offer/core/offer_results.h"
+#include "offer/core/proof_csv.h"
+#include "tests/offer/offer_samples.h"
 #include "tests/support/screen_driver.h"
 #include "ui/colors.h"
 
@@ -36,10 +41,13 @@ void write(const QString& path, const QByteArray& bytes) {
   file.write(bytes);
 }
 
-QJsonObject savedObject(const QString& path) {
+QByteArray contents(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return QJsonDocument::fromJson(file.readAll()).object();
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QJsonObject savedObject(const QString& path) {
+  return QJsonDocument::fromJson(contents(path)).object();
 }
 
 }  // namespace
@@ -71,6 +79,14 @@ class OfferScreenTest : public ScreenFixture {
     d.typeCell(1, 1, "1432.86", u"grille_paliers");
   }
 
+  // Example 1 given by its terms instead of its steps: 6 % a year, 240 instalments.
+  void typeExampleOneByItsTerms() const {
+    typeExampleOne();
+    d.choose("ch_echeances", "conditions de l'offre");
+    d.type("ch_taux_debiteur", "6");
+    d.type("ch_nombre_echeances", "240");
+  }
+
   QColor lineColor(const char* name) const {
     return d.panel(name)->findChild<QLabel*>()->palette().color(QPalette::WindowText);
   }
@@ -91,6 +107,8 @@ class OfferScreenTest : public ScreenFixture {
   void typedExampleIsCalculatedWithTheControlLines() {
     typeExampleOne();
     d.pressEnter("ch_premiere_echeance");
+    QVERIFY(d.hasFocus("ch_taux_debiteur"));
+    d.pressEnter("ch_taux_debiteur");  // the terms' fields, hidden, are passed over
     QVERIFY(d.hasFocus("BBt_CALCUL"));
     d.pressEnter("BBt_CALCUL");
     QCOMPARE(d.text("Panel_taeg"), QString("6,4344 %"));
@@ -109,6 +127,83 @@ class OfferScreenTest : public ScreenFixture {
     d.typeCell(1, 1, "1432,87", u"grille_paliers");
     QCOMPARE(d.text("Panel_taeg"), QString());
     QCOMPARE(d.text("lb_verdict"), QString());
+  }
+
+  // The terms take the place of the typed steps; CALCULER shows the steps generated from them
+  // and fills the proof, which PREUVE shows over the entries and RETOUR hides; a change of an
+  // entry empties them with the results.
+  void termsAreCalculatedWithTheirStepsAndTheProof() {
+    typeExampleOneByItsTerms();
+    QVERIFY(!d.shown("grille_paliers"));
+    QVERIFY(d.shown("ch_nombre_echeances"));
+    QVERIFY(!d.shown("Panel_preuve"));
+    d.click("BBt_CALCUL");
+    QCOMPARE(d.text("Panel_taeg"), QString("6,4344 %"));
+    QCOMPARE(d.grid("grille_paliers_calcules")->rowCount(), 3);
+    QCOMPARE(d.cell(0, 1, u"grille_paliers_calcules"), QString("239"));
+    QCOMPARE(d.cell(1, 2, u"grille_paliers_calcules"), QString("1433,76"));
+    QCOMPARE(d.grid("grille_preuve")->rowCount(), 1 + 242);  // the captions, then every flow
+    QCOMPARE(d.cell(1, 242, u"grille_preuve"), QString("Échéance 240"));
+    QCOMPARE(d.text("Panel_somme_preuve"), QString("0,00"));
+
+    d.click("Bt_PREUVE");
+    QVERIFY(d.shown("Panel_preuve"));
+    QVERIFY(d.shown("lb_verdict"));
+    d.click("Bt_RETOUR_PREUVE");
+    QVERIFY(!d.shown("Panel_preuve"));
+
+    d.type("ch_nombre_echeances", "239");
+    QCOMPARE(d.grid("grille_paliers_calcules")->rowCount(), 1);
+    QCOMPARE(d.grid("grille_preuve")->rowCount(), 1);
+    QCOMPARE(d.text("Panel_somme_preuve"), QString());
+  }
+
+  // A term refused by the core's rules is marked at its own field.
+  void badTermIsRefusedAtItsField() {
+    typeExampleOneByItsTerms();
+    d.choose("ch_differe", "partiel");
+    d.type("ch_nombre_differe", "240");
+    d.click("BBt_CALCUL");
+    QVERIFY(
+        d.text("info").startsWith("Échéances différées : un différé compte au moins une "
+                                  "échéance et moins que le prêt, qui en compte 240"));
+    QCOMPARE(d.background("ch_nombre_differe"), kalmoris::colors::Yellow);
+    QVERIFY(d.hasFocus("ch_nombre_differe"));
+    QCOMPARE(d.text("Panel_taeg"), QString());
+  }
+
+  // IMPRIMER prints what the screen holds, calculated first: the offer, its results, the control
+  // and the proof; an entry refused prints nothing and asks nothing.
+  void printingCalculatesFirstAndPrintsTheWholeReport() {
+    typeExampleOne();
+    d.type("ch_premiere_echeance", "12/01/2012");
+    d.click("IMPRIMER");
+    QCOMPARE(platform().printDialogs, 0);
+    QVERIFY(d.text("info").startsWith("Première échéance : "));
+
+    d.type("ch_premiere_echeance", "12/02/2012");
+    platform().printDialogAnswers.push_back(true);
+    d.click("IMPRIMER");
+    QCOMPARE(d.text("Panel_taeg"), QString("6,4344 %"));
+    QCOMPARE(platform().printed.size(), std::size_t(1));
+    const QStringList lines = platform().lastPrinted().lines();
+    QVERIFY(lines.contains("    CONTROLE D'UNE OFFRE DE PRET"));
+    QVERIFY(!lines.filter(QRegularExpression("^    TAEG \\(actuariel\\) : minoré de 0,0344 point"))
+                 .isEmpty());
+    QVERIFY(!lines.filter(QRegularExpression("^    12/01/2032 +Échéance 240 ")).isEmpty());
+    QVERIFY(lines.last().startsWith("    Somme des valeurs actualisées :"));
+  }
+
+  // The proof's spreadsheet file is the core's, written under the name chosen with ".csv".
+  void proofIsWrittenAsASpreadsheetFile() {
+    typeExampleOneByItsTerms();
+    d.click("Bt_PREUVE");
+    platform().saveAnswers.push_back(path("preuve"));
+    d.click("Bt_CSV");
+    const kalmoris::Offer offer =
+        kalmoris::testing::CommissionTerms(QDate(2012, 1, 12), QDate(2012, 2, 12));
+    QCOMPARE(contents(path("preuve.csv")),
+             kalmoris::proofCsv(kalmoris::offerProof(kalmoris::computeOfferResults(offer))));
   }
 
   void scheduleWithoutRateSaysSoAndShowsNoRate() {
@@ -215,6 +310,29 @@ class OfferScreenTest : public ScreenFixture {
     d.click("QUITTER");  // saved: nothing to ask
     QCOMPARE(platform().quitRequests, 1);
     QVERIFY(platform().questions.isEmpty());
+  }
+
+  // An offer given by its terms opens with them on screen, and saves them back.
+  void offerGivenByItsTermsOpensAndSavesWithThem() {
+    QByteArray terms = kSavedOffer;
+    terms.replace(R"("paliers": [{"nombre": 240, "montant": "1432.86"}])",
+                  R"("taux_debiteur": "6", "nombre_echeances": 240,
+                     "assurance": {"mode": "fixe", "montant": "16.67"})");
+    write(path("conditions.offre"), terms);
+    open(path("conditions.offre"));
+    QCOMPARE(d.text("ch_echeances"), QString("conditions de l'offre"));
+    QCOMPARE(d.text("ch_nombre_echeances"), QString("240"));
+    QCOMPARE(d.text("ch_assurance_montant"), QString("16,67"));
+    QVERIFY(d.shown("ch_assurance_montant"));
+    QVERIFY(!d.shown("ch_assurance_taux"));
+
+    d.type("ch_nombre_echeances", "180");
+    d.trigger("Men_ENREGISTRER");
+    const QJsonObject saved = savedObject(path("conditions.offre"));
+    QCOMPARE(saved["nombre_echeances"].toInt(), 180);
+    QCOMPARE(saved["assurance"]["montant"].toString(), QString("16.67"));
+    QVERIFY(!saved.contains("paliers"));
+    QVERIFY(!saved.contains("regle"));  // not stated when opened, and left at the contract's
   }
 
   // Opening is all or nothing: a refused file leaves the screen, its title and its file.
