@@ -14,6 +14,7 @@
 #include "ui/panel.h"
 #include "ui/platform.h"
 #include "ui/report_printing.h"
+#include "ui/unsaved_changes.h"
 
 #include <QLineEdit>
 #include <QMenuBar>
@@ -146,17 +147,9 @@ void TForm2::voir_exemplesClick() {
 }
 
 bool TForm2::mayDiscardChanges() {
-  if (!modified_) return true;
-  switch (platform().askYesNoCancel(this,
-                                    QStringLiteral("Enregistrer les modifications du dossier ?"))) {
-    case Platform::Answer::Yes:
-      return save();
-    case Platform::Answer::No:
-      return true;
-    case Platform::Answer::Cancel:
-      break;
-  }
-  return false;
+  return mayGiveUpChanges(this, modified_,
+                          QStringLiteral("Enregistrer les modifications du dossier ?"),
+                          [this] { return save(); });
 }
 
 void TForm2::Menu_IMPRESSIONTEXTE1_Click() {

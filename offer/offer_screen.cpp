@@ -12,8 +12,8 @@
 #include "ui/enter_chain.h"
 #include "ui/handler.h"
 #include "ui/panel.h"
-#include "ui/platform.h"
 #include "ui/report_printing.h"
+#include "ui/unsaved_changes.h"
 
 #include <QLineEdit>
 #include <QMenuBar>
@@ -179,17 +179,9 @@ void TForm8::eraseAll() {
 }
 
 bool TForm8::mayDiscardChanges() {
-  if (!modified_) return true;
-  switch (platform().askYesNoCancel(this,
-                                    QStringLiteral("Enregistrer les modifications de l'offre ?"))) {
-    case Platform::Answer::Yes:
-      return save();
-    case Platform::Answer::No:
-      return true;
-    case Platform::Answer::Cancel:
-      break;
-  }
-  return false;
+  return mayGiveUpChanges(this, modified_,
+                          QStringLiteral("Enregistrer les modifications de l'offre ?"),
+                          [this] { return save(); });
 }
 
 void TForm8::RETOUR_MENUClick() {
