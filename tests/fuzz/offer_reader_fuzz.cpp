@@ -11,7 +11,6 @@
 #include "offer/core/proof_csv.h"
 #include "tests/fuzz/fuzz_require.h"
 
-
 #include <cmath>
 #include <cstdint>
 
