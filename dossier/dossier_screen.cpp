@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace kalmoris {
 
@@ -72,13 +71,7 @@ void TForm2::createMenus() {
 
 // Positions on the screen are taken from the top of its client area, under the menu bar.
 void TForm2::createClientArea() {
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->setMenuBar(MainMenu1);
-  ClientArea = new QWidget(this);
-  ClientArea->setObjectName(QStringLiteral("ClientArea"));
-  layout->addWidget(ClientArea);
+  ClientArea = Screen::createClientArea(MainMenu1);
   OUVRE_DOSSIER = controls::panel(ClientArea, "OUVRE_DOSSIER", QString(), QRect(25, 0, 740, 546),
                                   colors::Light3D);
   OUVRE_DOSSIER->setBevel(false);

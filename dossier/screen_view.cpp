@@ -65,20 +65,6 @@ constexpr PanelControl kPanelControls[kDossierPanelCount] = {
 };
 static_assert(everyRowNamed(kPanelControls));
 
-const QColor& colorOf(Tone tone) {
-  switch (tone) {
-    case Tone::Green:
-      return colors::Green;
-    case Tone::Red:
-      return colors::Red;
-    case Tone::Orange:
-      return colors::Orange;
-    case Tone::None:
-      break;
-  }
-  return colors::Black;
-}
-
 template <typename T = QWidget>
 T* controlNamed(const QWidget& screen, const char* name) {
   T* found = screen.findChild<T*>(QString::fromLatin1(name));
@@ -115,7 +101,7 @@ void TForm2::ScreenView::writeText(DossierText which, const QString& text) {
 }
 
 void TForm2::ScreenView::setTone(DossierText which, Tone tone) {
-  colors::setTextColor(control(which), colorOf(tone));
+  colors::setTextColor(control(which), colors::ofTone(tone));
 }
 
 void TForm2::ScreenView::markText(DossierText which, bool failed) {

@@ -32,20 +32,6 @@ Panel* resultPanel(QWidget* parent, const char* name, QRect place, const QColor&
   return panel;
 }
 
-QColor toneColor(Tone tone) {
-  switch (tone) {
-    case Tone::Green:
-      return colors::Green;
-    case Tone::Red:
-      return colors::Red;
-    case Tone::Orange:
-      return colors::Orange;
-    case Tone::None:
-      break;
-  }
-  return colors::Black;
-}
-
 }  // namespace
 
 OfferResultsPart::OfferResultsPart(QWidget* parent) : QObject(parent) {
@@ -147,7 +133,7 @@ void OfferResultsPart::show(const OfferResults& results) {
 
 void OfferResultsPart::showLine(Panel* line, const std::optional<TonedLine>& shown) {
   line->setText(shown ? shown->text : QString());
-  line->setCaptionColor(toneColor(shown ? shown->tone : Tone::None));
+  line->setCaptionColor(colors::ofTone(shown ? shown->tone : Tone::None));
 }
 
 void OfferResultsPart::clear() {

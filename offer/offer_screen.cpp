@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace kalmoris {
 
@@ -54,13 +53,7 @@ void TForm8::createMenus() {
 // parts stand in the order of the screen, top to bottom; the proof's panel covers the entries
 // when it is shown, the results staying in sight.
 void TForm8::createClientArea() {
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->setMenuBar(MainMenu1);
-  ClientArea = new QWidget(this);
-  ClientArea->setObjectName(QStringLiteral("ClientArea"));
-  layout->addWidget(ClientArea);
+  ClientArea = Screen::createClientArea(MainMenu1);
   Panel* title =
       controls::panel(ClientArea, "Panel_titre", QStringLiteral("CONTROLE D'UNE OFFRE DE PRET"),
                       QRect(8, 4, 388, 24), colors::Lime);

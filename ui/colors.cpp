@@ -31,4 +31,18 @@ void setTextColor(QWidget* widget, const QColor& color) {
   widget->setPalette(palette);
 }
 
+const QColor& ofTone(Tone tone) {
+  switch (tone) {
+    case Tone::Green:
+      return Green;
+    case Tone::Red:
+      return Red;
+    case Tone::Orange:
+      return Orange;
+    case Tone::None:
+      break;
+  }
+  return Black;
+}
+
 }  // namespace kalmoris::colors

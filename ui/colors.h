@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/toned_line.h"
+
 #include <QColor>
 
 class QWidget;
@@ -28,5 +30,8 @@ QColor background(const QWidget* widget);
 
 // Colour of a widget's text.
 void setTextColor(QWidget* widget, const QColor& color);
+
+// The colour of a line's tone: green, red or orange, black without one.
+const QColor& ofTone(Tone tone);
 
 }  // namespace kalmoris::colors

@@ -4,7 +4,9 @@
 #include "ui/platform.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QPointer>
+#include <QVBoxLayout>
 
 namespace kalmoris {
 
@@ -44,6 +46,17 @@ bool Screen::quitApplication() {
   }
   platform().quitApplication();
   return true;
+}
+
+QWidget* Screen::createClientArea(QMenuBar* menuBar) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setMenuBar(menuBar);
+  auto* clientArea = new QWidget(this);
+  clientArea->setObjectName(QStringLiteral("ClientArea"));
+  layout->addWidget(clientArea);
+  return clientArea;
 }
 
 }  // namespace kalmoris

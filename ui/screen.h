@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+class QMenuBar;
+
 namespace kalmoris {
 
 // A top-level screen of the application. Screens are created once at start-up and live until
@@ -27,6 +29,9 @@ class Screen : public QWidget {
   // QUITTER: the application ends once every screen agrees, each asked once; false when one
   // kept it running. The end asks nothing more (see QtPlatform::endEventLoop).
   bool quitApplication();
+  // The screen below its menu bar, "ClientArea": positions on a screen with a menu bar are
+  // taken from its top.
+  QWidget* createClientArea(QMenuBar* menuBar);
 };
 
 // The menu window brought to the front by every screen's RETOUR MENU.
