@@ -278,4 +278,40 @@ Real SearchRate(const PresentValueCurve& curve, const CurveShape& shape, Real fr
   failNoRate();
 }
 
+CurvePoint ScaledCurvePoint(std::span<const CurveTerm> terms, Real x, Real rate, Real reference,
+                            bool withSlopes) {
+  Real shiftPaid = 0;
+  Real shiftReceived = 0;
+  if (withSlopes) {
+    shiftPaid = shiftReceived = -LDBL_MAX;
+    for (const CurveTerm& term : terms) {
+      Real& shift = term.pays ? shiftPaid : shiftReceived;
+      shift = std::max(shift, term.exponent);
+    }
+  }
+  Real paid = 0;
+  Real received = 0;
+  Real paidMoment = 0;
+  Real receivedMoment = 0;
+  for (const CurveTerm& term : terms) {
+    const Real weight =
+        expl(term.exponent - (term.pays ? shiftPaid : shiftReceived)) * term.factor * term.amount;
+    (term.pays ? paid : received) += weight;
+    if (withSlopes) (term.pays ? paidMoment : receivedMoment) += weight * term.mean;
+  }
+  CurvePoint point;
+  point.x = x;
+  point.rate = rate;
+  if (!withSlopes) {
+    point.value = checked(paid - received);
+    return point;
+  }
+  point.value = checked(paid * expl(shiftPaid) - received * expl(shiftReceived));
+  point.logPaid = logl(paid) + shiftPaid - reference * x;
+  point.logReceived = logl(received) + shiftReceived - reference * x;
+  point.slopePaid = -paidMoment / paid;
+  point.slopeReceived = -receivedMoment / received;
+  return point;
+}
+
 }  // namespace kalmoris

@@ -2,6 +2,8 @@
 
 #include "core/arith.h"
 
+#include <span>
+
 // The bracketing search of a true rate, for any present value that is a sum of exponentials
 // e^(-t x) in x = ln(1 + rate): the payments of the dossier's groups in periods, the dated flows
 // of an offer in years. Each part of such a sum, paid or received, has a convex logarithm in x,
@@ -29,6 +31,21 @@ class PresentValueCurve {
   // At x = ln(1 + rate); `rate` is given as well since the one the caller holds is the exact one.
   virtual CurvePoint at(Real x, Real rate, bool withSlopes) const = 0;
 };
+
+// One term of a present value at one x, for ScaledCurvePoint: e^(exponent) x factor x amount,
+// paid or received, at its mean time (used for the slopes only).
+struct CurveTerm {
+  Real exponent = 0;  // -(t - reference) x, the reference being the same for every term
+  Real factor = 1;
+  Real amount = 0;  // positive
+  bool pays = true;
+  Real mean = 0;
+};
+
+// The point made of the terms, each part scaled on its largest term when the slopes are wanted,
+// so that neither vanishes nor overflows; `reference` is the time the exponents are taken from.
+CurvePoint ScaledCurvePoint(std::span<const CurveTerm> terms, Real x, Real rate, Real reference,
+                            bool withSlopes);
 
 // What the payments tell of the present value before any is computed.
 struct CurveShape {

@@ -4,7 +4,6 @@
 #include "core/rate_bracketing.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 #include <vector>
 
@@ -91,51 +90,23 @@ CurvePoint SliceCurve::at(Real x, Real rate, bool withSlopes) const {
   const bool above = x >= 0;
   const Real ref = above ? earliest_ : latest_;
   const Real size = fabsl(x);
-  const auto exponent = [&](const Slice& slice) {
-    const Real nearEnd = above ? slice.start : slice.start + slice.width;
-    return -(nearEnd - ref) * x;
-  };
-  // Each part gets its own scale when its logarithm is wanted, so that neither vanishes.
-  Real shiftPaid = 0;
-  Real shiftReceived = 0;
-  if (withSlopes) {
-    shiftPaid = shiftReceived = -LDBL_MAX;
-    for (const Slice& slice : slices_) {
-      Real& shift = slice.payment > 0 ? shiftPaid : shiftReceived;
-      shift = std::max(shift, exponent(slice));
-    }
-  }
-  Real paid = 0;
-  Real received = 0;
-  Real paidMoment = 0;
-  Real receivedMoment = 0;
+  std::vector<CurveTerm> terms;
+  terms.reserve(slices_.size());
   for (const Slice& slice : slices_) {
-    const bool pays = slice.payment > 0;
+    const Real nearEnd = above ? slice.start : slice.start + slice.width;
     const Real y = slice.width * size;
     const Real lost = expm1l(-y);
-    const Real integral = size == 0 ? slice.width : -lost / size;
-    const Real weight = expl(exponent(slice) - (pays ? shiftPaid : shiftReceived)) * integral *
-                        fabsl(slice.payment);
-    (pays ? paid : received) += weight;
+    CurveTerm& term = terms.emplace_back();
+    term.exponent = -(nearEnd - ref) * x;
+    term.factor = size == 0 ? slice.width : -lost / size;
+    term.amount = fabsl(slice.payment);
+    term.pays = slice.payment > 0;
     if (withSlopes) {
       const Real fraction = meanFraction(y, lost);
-      const Real mean = slice.start + slice.width * (above ? fraction : 1 - fraction);
-      (pays ? paidMoment : receivedMoment) += weight * mean;
+      term.mean = slice.start + slice.width * (above ? fraction : 1 - fraction);
     }
   }
-  CurvePoint point;
-  point.x = x;
-  point.rate = rate;
-  if (!withSlopes) {
-    point.value = checked(paid - received);
-    return point;
-  }
-  point.value = checked(paid * expl(shiftPaid) - received * expl(shiftReceived));
-  point.logPaid = logl(paid) + shiftPaid - ref * x;
-  point.logReceived = logl(received) + shiftReceived - ref * x;
-  point.slopePaid = -paidMoment / paid;
-  point.slopeReceived = -receivedMoment / received;
-  return point;
+  return ScaledCurvePoint(terms, x, rate, ref, withSlopes);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "offer/core/dated_rate.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 #include <stdexcept>
 
@@ -134,41 +133,16 @@ CurvePoint DatedPresentValue::at(Real x, Real rate, bool withSlopes) const {
 
 CurvePoint DatedPresentValue::flowByFlow(Real x, Real rate, bool withSlopes) const {
   const Real reference = x >= 0 ? flows_.front().years : flows_.back().years;
-  const auto exponent = [&](const Flow& flow) { return -(flow.years - reference) * x; };
-  // Each part gets its own scale when its logarithm is wanted, so that neither vanishes.
-  Real shiftPaid = 0;
-  Real shiftReceived = 0;
-  if (withSlopes) {
-    shiftPaid = shiftReceived = -LDBL_MAX;
-    for (const Flow& flow : flows_) {
-      Real& shift = flow.amount > 0 ? shiftPaid : shiftReceived;
-      shift = std::max(shift, exponent(flow));
-    }
-  }
-  Real paid = 0;
-  Real received = 0;
-  Real paidMoment = 0;
-  Real receivedMoment = 0;
+  std::vector<CurveTerm> terms;
+  terms.reserve(flows_.size());
   for (const Flow& flow : flows_) {
-    const bool pays = flow.amount > 0;
-    const Real weight =
-        expl(exponent(flow) - (pays ? shiftPaid : shiftReceived)) * fabsl(flow.amount);
-    (pays ? paid : received) += weight;
-    (pays ? paidMoment : receivedMoment) += weight * flow.years;
+    CurveTerm& term = terms.emplace_back();
+    term.exponent = -(flow.years - reference) * x;
+    term.amount = fabsl(flow.amount);
+    term.pays = flow.amount > 0;
+    term.mean = flow.years;
   }
-  CurvePoint point;
-  point.x = x;
-  point.rate = rate;
-  if (!withSlopes) {
-    point.value = checked(paid - received);
-    return point;
-  }
-  point.value = checked(paid * expl(shiftPaid) - received * expl(shiftReceived));
-  point.logPaid = logl(paid) + shiftPaid - reference * x;
-  point.logReceived = logl(received) + shiftReceived - reference * x;
-  point.slopePaid = -paidMoment / paid;
-  point.slopeReceived = -receivedMoment / received;
-  return point;
+  return ScaledCurvePoint(terms, x, rate, reference, withSlopes);
 }
 
 Real solveAnnualRate(std::span<const DatedAmount> flows, int* evaluations) {
