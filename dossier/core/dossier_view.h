@@ -10,23 +10,12 @@
 namespace kalmoris {
 
 // Every text of the dossier screen that the validation, the calculation, the file codec or the
-// report reads or writes. The header fields come first, in the order of HeaderField.
+// report reads or writes.
 enum class DossierText {
-  BorrowerName,       // ch_nom_emp
-  Capital,            // ch_capital
-  RepaymentCount,     // ch_nb_remb
-  RepaymentsPerYear,  // ch_remb_an
-  AnnouncedTeg,       // ch_teg_ann
-  FeeLabel1,          // ch_fr1_txt
-  FeeLabel2,          // ch_fr2_txt
-  FeeLabel3,          // ch_fr3_txt
-  Fee1,               // ch_fr1_val
-  Fee2,               // ch_fr2_val
-  Fee3,               // ch_fr3_val
-  BlockCount,         // ch_grpv
-  FeeTotalCaption,    // Panel5
-  FeeTotal,           // Panel8
-  ValidateCaption,    // bt_valider
+  // The twelve header fields come first, in the order of HeaderField: see textOf.
+  FeeTotalCaption = kHeaderFieldCount,  // Panel5
+  FeeTotal,                             // Panel8
+  ValidateCaption,                      // bt_valider
   // The rate panels, nominal rate first: the period rate, then the two annual rates.
   NominalPeriod,        // Panel1
   NominalProportional,  // Panel83

@@ -29,8 +29,8 @@ inline void requireShowable(const HeadlessDossierView& view, const HeadlessDossi
   for (int k = 0; k < kDossierTextCount; ++k) {
     const auto which = static_cast<DossierText>(k);
     // The borrower (upper-cased) and the fee labels are the user's words.
-    if (which == DossierText::BorrowerName || which == DossierText::FeeLabel1 ||
-        which == DossierText::FeeLabel2 || which == DossierText::FeeLabel3)
+    if (which == textOf(HeaderField::BorrowerName) || which == textOf(HeaderField::FeeLabel1) ||
+        which == textOf(HeaderField::FeeLabel2) || which == textOf(HeaderField::FeeLabel3))
       continue;
     if (view.text(which) != typed.text(which)) requireShowable(view.text(which));
   }
