@@ -1,11 +1,12 @@
 // The built `kalmoris` run as a process with `--offre`, with no display: what it writes on its
 // standard output and error, and its exit status.
+#include "tests/core/scratch_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <string>
 
@@ -26,19 +27,12 @@ struct Outcome {
   QString err;
 };
 
-class OfferCommand : public ::testing::Test {
+class OfferCommand : public kalmoris::testing::ScratchFolder {
  protected:
   void SetUp() override {
     ASSERT_TRUE(folder_.isValid());
-    write(QStringLiteral("exemple1.offre"), kExampleOne);
-    write(QStringLiteral("sans-paliers.offre"),
-          QByteArray(kExampleOne).replace("\"paliers\"", "\"autres\""));
-  }
-
-  void write(const QString& name, const QByteArray& bytes) {
-    QFile file(folder_.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    write(path("exemple1.offre"), kExampleOne);
+    write(path("sans-paliers.offre"), QByteArray(kExampleOne).replace("\"paliers\"", "\"autres\""));
   }
 
   // The arguments' "%1" is the folder of the offers.
@@ -56,8 +50,6 @@ class OfferCommand : public ::testing::Test {
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
   }
-
-  QTemporaryDir folder_;
 };
 
 TEST_F(OfferCommand, PrintsTheReport) {

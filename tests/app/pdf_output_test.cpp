@@ -1,6 +1,7 @@
 // The real print path into a PDF file: what a report writes comes out as text in the file,
 // in the fonts the reports name; an existing file is replaced only once confirmed, and whole.
 #include "core/printer_text_stream.h"
+#include "tests/support/file_bytes.h"
 #include "ui/qt_platform.h"
 
 #include <QDir>
@@ -11,6 +12,9 @@
 #include <QtTest>
 
 #include <memory>
+
+using kalmoris::testing::fileContents;
+using kalmoris::testing::writeFile;
 
 namespace {
 
@@ -33,12 +37,6 @@ class PdfPlatform : public kalmoris::QtPlatform {
   }
   void showError(QWidget*, const QString& message) override { errors.append(message); }
 };
-
-QByteArray contents(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll();
-}
 
 QString run(const QString& program, const QStringList& arguments) {
   QProcess process;
@@ -119,10 +117,7 @@ class PdfOutputTest : public QObject {
     QFETCH(bool, replace);
     QTemporaryDir folder;
     const QString pdf = folder.filePath("rapport.pdf");
-    QFile old(pdf);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("ancien rapport");
-    old.close();
+    QVERIFY(writeFile(pdf, "ancien rapport"));
     PdfPlatform& platform = *platform_;
     platform.selectPrinter(kalmoris::QtPlatform::pdfOutputName());
     platform.fileName = folder.filePath("rapport");
@@ -134,10 +129,10 @@ class PdfOutputTest : public QObject {
     if (document) {
       kalmoris::PrinterTextStream stream(*document, platform.pageFont());
       stream.writeLine("    VERIFICATION DE PRET");
-      QCOMPARE(contents(pdf), QByteArray("ancien rapport"));
+      QCOMPARE(fileContents(pdf), QByteArray("ancien rapport"));
       stream.close();
     }
-    QCOMPARE(contents(pdf).startsWith("%PDF"), replace);
+    QCOMPARE(fileContents(pdf).startsWith("%PDF"), replace);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"rapport.pdf"});
     QVERIFY(platform.errors.isEmpty());
   }

@@ -3,6 +3,7 @@
 // for byte, the message is the right French one, and the screen keeps what it showed. And the
 // typed dossier that a command would replace is not thrown away without a question.
 #include "tests/dossier/dossier_steps.h"
+#include "tests/support/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,12 +19,6 @@
 using namespace kalmoris::testing;
 
 namespace {
-
-QByteArray contents(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll();
-}
 
 // A small file system of its own where the test may mount one (as the superuser with the
 // right to mount): it can be filled up and made read-only.
@@ -79,7 +74,7 @@ class DossierFaultsTest : public ScreenFixture {
     d.click("BBt_CALCUL");
     saveAs(name);
     [&] { QVERIFY2(takeErrors().isEmpty(), "the first save succeeds"); }();
-    return contents(name);
+    return fileContents(name);
   }
   QStringList screenTexts() const {
     QStringList texts;
@@ -104,7 +99,7 @@ class DossierFaultsTest : public ScreenFixture {
     d.type("ch_nom_emp", QString(3000, u'Z'));  // a dossier larger than what is left
     d.trigger("ENREGISTRER1");
     QCOMPARE(takeErrors(), QStringList{"Disque plein"});
-    QCOMPARE(contents(name), before);
+    QCOMPARE(fileContents(name), before);
   }
 
   void readOnlyFolderLeavesThePreviousFileWhole() {
@@ -116,7 +111,7 @@ class DossierFaultsTest : public ScreenFixture {
     d.type("ch_nom_emp", "AUTRE EMPRUNTEUR");
     d.trigger("ENREGISTRER1");
     QCOMPARE(takeErrors(), QStringList{"Accès au fichier refusé"});
-    QCOMPARE(contents(name), before);
+    QCOMPARE(fileContents(name), before);
   }
 
   void vanishedFolderIsReportedAndTheScreenKept() {
@@ -165,10 +160,7 @@ class DossierFaultsTest : public ScreenFixture {
     if (geteuid() == 0) QSKIP("the superuser reads every file");
     QTemporaryDir folder;
     const QString name = folder.filePath("secret.TEG");
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("x\r\n");
-    file.close();
+    QVERIFY(writeFile(name, "x\r\n"));
     QFile::setPermissions(name, QFileDevice::Permissions());
     open(name);
     QCOMPARE(takeErrors(), QStringList{"Accès au fichier refusé"});

@@ -1,5 +1,6 @@
 // The dossier screen's "FICHIER" menu: opening, saving and saving as ".TEG" files.
 #include "tests/dossier/dossier_steps.h"
+#include "tests/support/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,18 +14,6 @@ using namespace kalmoris::testing;
 namespace {
 
 const QString kCaption = QStringLiteral("-2- VERIFICATION DE TAUX EFFECTIF GLOBAL.");
-
-QByteArray contents(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll();
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
 
 // A dossier of two groups as a user saved it before validating, with an accented name.
 const QByteArray kTypedDossier =
@@ -97,7 +86,7 @@ class DossierFilesTest : public ScreenFixture {
     typeValidatedLoan(d);
     d.typeCell(2, 2, "179");
     d.click("BBt_CALCUL");
-    write(path("dossier.TEG"), kTypedDossier);
+    QVERIFY(writeFile(path("dossier.TEG"), kTypedDossier));
     platform().yesNoCancelAnswers.push_back(kalmoris::Platform::Answer::No);
     open(path("dossier.TEG"));
     QCOMPARE(d.screen()->windowTitle(), path("dossier.TEG"));
@@ -149,7 +138,7 @@ class DossierFilesTest : public ScreenFixture {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
     const QString file = name.isEmpty() ? folder->path() : folder->filePath(name);
-    if (!bytes.isEmpty()) write(file, bytes);
+    if (!bytes.isEmpty()) QVERIFY(writeFile(file, bytes));
     typeValidatedLoan(d);
     saveAs(path("A"));
     d.type("ch_nom_emp", "autre emprunteur");
@@ -161,8 +150,8 @@ class DossierFilesTest : public ScreenFixture {
     QCOMPARE(d.cell(1, 1), typedCapital);
     QCOMPARE(d.screen()->windowTitle(), path("A.TEG"));
     d.trigger("ENREGISTRER1");
-    QVERIFY(contents(path("A.TEG")).startsWith("autre emprunteur\r\n"));
-    QCOMPARE(contents(file), bytes);
+    QVERIFY(fileContents(path("A.TEG")).startsWith("autre emprunteur\r\n"));
+    QCOMPARE(fileContents(file), bytes);
   }
 
   void saveAsWritesTheDossierAndMakesItTheCurrentFile_data() {
@@ -185,7 +174,8 @@ class DossierFilesTest : public ScreenFixture {
     saveAs(folder->filePath(answer));
     QCOMPARE(platform().lastSaveFilter, QString("*.TEG"));
     QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{saved});
-    const QStringList lines = QString::fromLatin1(contents(folder->filePath(saved))).split("\r\n");
+    const QStringList lines =
+        QString::fromLatin1(fileContents(folder->filePath(saved))).split("\r\n");
     QCOMPARE(lines.size(), 21);
     QCOMPARE(lines[0], QString("G. RORAVOR"));
     QCOMPARE(lines[7], QString::fromLatin1("     n\xe9"
@@ -202,13 +192,13 @@ class DossierFilesTest : public ScreenFixture {
   }
   void saveAsAsksBeforeReplacingTheNameItMade() {
     QFETCH(bool, replace);
-    write(path("pret.TEG"), "ancien\r\n");
+    QVERIFY(writeFile(path("pret.TEG"), "ancien\r\n"));
     typeValidatedLoan(d);
     platform().yesNoAnswers.push_back(replace);
     saveAs(path("pret"));
     QCOMPARE(platform().questions.size(), 1);
     QVERIFY(platform().questions[0].contains(path("pret.TEG")));
-    QCOMPARE(contents(path("pret.TEG")) == "ancien\r\n", !replace);
+    QCOMPARE(fileContents(path("pret.TEG")) == "ancien\r\n", !replace);
     QCOMPARE(d.screen()->windowTitle(), replace ? path("pret.TEG") : kCaption);
   }
 
@@ -231,13 +221,13 @@ class DossierFilesTest : public ScreenFixture {
   }
 
   void saveWritesTheFileLastSavedAs() {
-    write(path("ouvert.TEG"), kTypedDossier);
+    QVERIFY(writeFile(path("ouvert.TEG"), kTypedDossier));
     open(path("ouvert.TEG"));
     saveAs(path("copie"));
     d.type("ch_nom_emp", "autre");
     d.trigger("ENREGISTRER1");
-    QVERIFY(contents(path("copie.TEG")).startsWith("autre\r\n"));
-    QCOMPARE(contents(path("ouvert.TEG")), kTypedDossier);
+    QVERIFY(fileContents(path("copie.TEG")).startsWith("autre\r\n"));
+    QCOMPARE(fileContents(path("ouvert.TEG")), kTypedDossier);
   }
 
   void savedDossierReopensToTheSameResults() {
@@ -259,14 +249,16 @@ class DossierFilesTest : public ScreenFixture {
     d.choose("ch_nature", "Consommation");
     d.type("ch_date_offre", "15/01/2026");
     saveAs(path("pret"));
-    QCOMPARE(contents(path("pret.TEG")).count("\r\n"), 20);
-    const QJsonObject kept = QJsonDocument::fromJson(contents(path("pret.TEG.controle"))).object();
+    QCOMPARE(fileContents(path("pret.TEG")).count("\r\n"), 20);
+    const QJsonObject kept =
+        QJsonDocument::fromJson(fileContents(path("pret.TEG.controle"))).object();
     QCOMPARE(kept.value("ch_nature").toString(), QString("Consommation"));
     QCOMPARE(kept.value("ch_date_offre").toString(), QString("15/01/2026"));
     QVERIFY(!kept.contains("ch_usure"));
 
-    write(path("autre.TEG"), kTypedDossier);
-    write(path("autre.TEG.controle"), R"({"ch_nature": "Viager", "ch_date_offre": 15012026})");
+    QVERIFY(writeFile(path("autre.TEG"), kTypedDossier));
+    QVERIFY(writeFile(path("autre.TEG.controle"),
+                      R"({"ch_nature": "Viager", "ch_date_offre": 15012026})"));
     open(path("autre.TEG"));
     QVERIFY(takeErrors().isEmpty());
     QCOMPARE(d.text("ch_nature"), QString());
@@ -286,14 +278,14 @@ class DossierFilesTest : public ScreenFixture {
     d.click("BBt_VOIR_EX_2_");
     d.click("Bt_VOIR_CALCUL_2_");
     saveAs(path("exemple2"));
-    const QStringList lines = QString::fromLatin1(contents(path("exemple2.TEG"))).split("\r\n");
+    const QStringList lines = QString::fromLatin1(fileContents(path("exemple2.TEG"))).split("\r\n");
     QCOMPARE(lines.size(), 12 + 3 * 4 + 1);
     QCOMPARE(lines[11], QString("3"));
     QCOMPARE(lines.mid(20, 4), QStringList({"2304.69", "179", "89", "0"}));
   }
 
   void textTheFileCannotHoldIsRefusedAndThePreviousFileKept() {
-    write(path("pret.TEG"), kTypedDossier);
+    QVERIFY(writeFile(path("pret.TEG"), kTypedDossier));
     open(path("pret.TEG"));
     d.type("ch_nom_emp", "Łukasz");
     d.trigger("ENREGISTRER1");
@@ -301,7 +293,7 @@ class DossierFilesTest : public ScreenFixture {
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors[0].contains("« EMPRUNTEUR »") && errors[0].contains("« Ł »"),
              qPrintable(errors[0]));
-    QCOMPARE(contents(path("pret.TEG")), kTypedDossier);
+    QCOMPARE(fileContents(path("pret.TEG")), kTypedDossier);
   }
 
   void savingIntoAMissingFolderFails() {

@@ -8,11 +8,11 @@
 #include "offer/core/offer_results.h"
 #include "offer/core/proof_csv.h"
 #include "tests/offer/offer_samples.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/screen_driver.h"
 #include "ui/colors.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -35,19 +35,8 @@ const QByteArray kSavedOffer = R"({
   "paliers": [{"nombre": 240, "montant": "1432.86"}], "dossier_banque": "B-17"
 })";
 
-void write(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
-
-QByteArray contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QJsonObject savedObject(const QString& path) {
-  return QJsonDocument::fromJson(contents(path)).object();
+  return QJsonDocument::fromJson(fileContents(path)).object();
 }
 
 }  // namespace
@@ -202,7 +191,7 @@ class OfferScreenTest : public ScreenFixture {
     d.click("Bt_CSV");
     const kalmoris::Offer offer =
         kalmoris::testing::CommissionTerms(QDate(2012, 1, 12), QDate(2012, 2, 12));
-    QCOMPARE(contents(path("preuve.csv")),
+    QCOMPARE(fileContents(path("preuve.csv")),
              kalmoris::proofCsv(kalmoris::offerProof(kalmoris::computeOfferResults(offer))));
   }
 
@@ -289,7 +278,7 @@ class OfferScreenTest : public ScreenFixture {
 
   // What the screen does not show, an unknown key, survives an opening and a save.
   void openedOfferIsSavedWithWhatTheScreenDoesNotShow() {
-    write(path("exemple.offre"), kSavedOffer);
+    QVERIFY(writeFile(path("exemple.offre"), kSavedOffer));
     open(path("exemple.offre"));
     QCOMPARE(platform().lastOpenFilter, QString("Offres (*.offre)"));
     QCOMPARE(d.screen()->windowTitle(), path("exemple.offre"));
@@ -318,7 +307,7 @@ class OfferScreenTest : public ScreenFixture {
     terms.replace(R"("paliers": [{"nombre": 240, "montant": "1432.86"}])",
                   R"("taux_debiteur": "6", "nombre_echeances": 240,
                      "assurance": {"mode": "fixe", "montant": "16.67"})");
-    write(path("conditions.offre"), terms);
+    QVERIFY(writeFile(path("conditions.offre"), terms));
     open(path("conditions.offre"));
     QCOMPARE(d.text("ch_echeances"), QString("conditions de l'offre"));
     QCOMPARE(d.text("ch_nombre_echeances"), QString("240"));
@@ -348,7 +337,7 @@ class OfferScreenTest : public ScreenFixture {
   void refusedFileLeavesTheScreenAsItWas() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
-    if (!bytes.isEmpty()) write(path("autre.offre"), bytes);
+    if (!bytes.isEmpty()) QVERIFY(writeFile(path("autre.offre"), bytes));
     d.type("ch_nom_emp", "en cours");
     platform().yesNoCancelAnswers.push_back(Answer::No);
     open(path("autre.offre"));
@@ -386,7 +375,7 @@ class OfferScreenTest : public ScreenFixture {
   // `kalmoris FILE.offre` opens the offer's screen with its file, as the menu and OUVRIR would.
   void offerNamedOnTheCommandLineOpensInItsScreen() {
     openApplication();
-    write(path("exemple.offre"), kSavedOffer);
+    QVERIFY(writeFile(path("exemple.offre"), kSavedOffer));
     kalmoris::openCommandLineDossier({"kalmoris", path("exemple.offre")});
     QCOMPARE(kalmoris::Form8->windowTitle(), path("exemple.offre"));
     QVERIFY(kalmoris::Form8->isVisible());
