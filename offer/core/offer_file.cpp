@@ -2,6 +2,7 @@
 
 #include "core/file_reading.h"
 #include "offer/core/offer_checks.h"
+#include "offer/core/offer_decimals.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -19,13 +20,6 @@ namespace {
 
 const QString kFormat = QStringLiteral("kalmoris-offre");
 constexpr int kVersion = 1;
-
-// Decimals of the amounts (to the cent) and of the rates (to the millionth of a point), and the
-// integer digits each may have.
-constexpr int kAmountDecimals = 2;
-constexpr int kAmountDigits = 12;
-constexpr int kRateDecimals = 6;
-constexpr int kRateDigits = 4;
 
 template <typename Enum>
 using Words = std::initializer_list<std::pair<const char*, Enum>>;
@@ -57,43 +51,6 @@ QString wordList(Words<Enum> words) {
   for (const auto& entry : words) quoted << QStringLiteral("« %1 »").arg(entry.first);
   const QString last = quoted.takeLast();
   return quoted.join(QStringLiteral(", ")) + QStringLiteral(" ou ") + last;
-}
-
-Real powerOfTen(int exponent) {
-  Real result = 1;
-  for (int k = 0; k < exponent; ++k) result *= 10;
-  return result;
-}
-
-// Digits, then a "." and decimals: the nearest extended value of the decimal, divided once so
-// that it is rounded once.
-std::optional<Real> decimalValue(const QString& text, int integerDigits, int decimals) {
-  const qsizetype point = text.indexOf(u'.');
-  const QString whole = point < 0 ? text : text.left(point);
-  const QString fraction = point < 0 ? QString() : text.mid(point + 1);
-  const auto allDigits = [](const QString& part) {
-    for (const QChar c : part) {
-      if (c < u'0' || c > u'9') return false;
-    }
-    return true;
-  };
-  if (whole.isEmpty() || whole.size() > integerDigits || !allDigits(whole)) return std::nullopt;
-  if (point >= 0 && (fraction.isEmpty() || fraction.size() > decimals || !allDigits(fraction))) {
-    return std::nullopt;
-  }
-  const qint64 units = (whole + fraction).toLongLong();
-  return static_cast<Real>(units) / powerOfTen(int(fraction.size()));
-}
-
-QString decimalText(Real value, int decimals, bool trimZeros) {
-  const long long units = llroundl(value * powerOfTen(decimals));
-  QString digits = QString::number(units).rightJustified(decimals + 1, u'0');
-  QString text = digits.left(digits.size() - decimals) + u'.' + digits.right(decimals);
-  if (trimZeros) {
-    while (text.endsWith(u'0')) text.chop(1);
-    if (text.endsWith(u'.')) text.chop(1);
-  }
-  return text;
 }
 
 QString dateText(QDate date) {

@@ -4,6 +4,7 @@
 #include "core/numbers.h"
 #include "core/offer_entries.h"
 #include "offer/core/offer_checks.h"
+#include "offer/core/offer_decimals.h"
 
 #include <QRegularExpression>
 
@@ -14,12 +15,7 @@ namespace kalmoris {
 
 namespace {
 
-// As the `.offre` file holds them: amounts to the cent below a thousand billion, rates to the
-// millionth of a point below ten thousand percent, at most 9999 instalments in a step.
-constexpr int kAmountDigits = 12;
-constexpr int kAmountDecimals = 2;
-constexpr int kRateDigits = 4;
-constexpr int kRateDecimals = 6;
+// At most 9999 instalments in a step.
 constexpr int kCountDigits = 4;
 
 constexpr std::array<int, 4> kPeriodsPerYear = {12, 4, 2, 1};
@@ -135,23 +131,11 @@ FormRefusal refusalAt(const Place& place, const QString& reason) {
   throw Refused{refusalAt(place, reason)};
 }
 
-Real powerOfTen(int exponent) {
-  Real result = 1;
-  for (int k = 0; k < exponent; ++k) result *= 10;
-  return result;
-}
-
-// Digits, then a comma ("." accepted) and decimals; spaces between the digits are dropped. The
-// value is the nearest extended one of the decimal, divided once, as the file reads it.
+// Digits, then a comma ("." accepted) and decimals, read as the file reads them; spaces between
+// the digits are dropped.
 std::optional<Real> decimalEntry(QString text, int integerDigits, int decimals) {
   text.remove(QChar(u' ')).remove(QChar(0x00A0)).remove(QChar(0x202F));
-  const QRegularExpression shape(
-      QStringLiteral("^([0-9]{1,%1})(?:,([0-9]{1,%2}))?$").arg(integerDigits).arg(decimals));
-  const QRegularExpressionMatch match = shape.match(PointToComma(text));
-  if (!match.hasMatch()) return std::nullopt;
-  const QString fraction = match.captured(2);
-  return static_cast<Real>((match.captured(1) + fraction).toLongLong()) /
-         powerOfTen(int(fraction.size()));
+  return decimalValue(text.replace(u',', u'.'), integerDigits, decimals);
 }
 
 std::optional<QDate> readDate(const QString& text, const Place& place, bool required) {
